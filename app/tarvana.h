@@ -1,0 +1,31 @@
+#pragma once
+// The main menu, the program's main window.
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QWidget>
+
+class Tform_uvod : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tform_uvod(QWidget* parent = nullptr);
+
+    QFrame* bvl_horni;
+    QLabel* lbl_tarvana;
+    QLabel* lbl_verze;
+    QFrame* bvl_spodni;
+    QPushButton* btn_start;
+    QPushButton* btn_about;
+    QPushButton* btn_nastaveni;
+    QPushButton* btn_konec;
+
+    void btn_startClick();
+    void btn_nastaveniClick();
+    void btn_aboutClick();
+    void btn_konecClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* e) override;
+};
+
+extern Tform_uvod* form_uvod;

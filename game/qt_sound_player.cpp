@@ -1,0 +1,1 @@
+// The real sound player (Qt Multimedia).

@@ -1,0 +1,326 @@
+#include "game/tarvana_hra.h"
+
+#include "game/hints.h"
+#include "game/platform.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+
+Tform_hra* form_hra = nullptr;
+
+namespace {
+
+QFont okno_font()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    return f;
+}
+
+QLabel* label(QWidget* parent, int x, int y, const QString& text, int w = -1,
+              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* l = new QLabel(text, parent);
+    l->setAlignment(align);
+    if (w < 0) {
+        l->adjustSize();
+        l->setGeometry(x, y, l->width(), 13);
+    } else {
+        l->setGeometry(x, y, w, 13);
+    }
+    return l;
+}
+
+QFrame* bevel(QWidget* parent, int x, int y, int w, int h, QFrame::Shadow shadow)
+{
+    auto* f = new QFrame(parent);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(shadow);
+    f->setGeometry(x, y, w, h);
+    return f;
+}
+
+Gauge* gauge(QWidget* parent, int x, int y, int w, int h, int max, const char* color)
+{
+    auto* g = new Gauge(parent);
+    g->setRange(0, max);
+    g->setTextVisible(false);
+    g->setGeometry(x, y, w, h);
+    g->setStyleSheet(QStringLiteral("QProgressBar { border: 1px solid #808080; background: white; }"
+                                    "QProgressBar::chunk { background: %1; }")
+                         .arg(QLatin1String(color)));
+    return g;
+}
+
+QScrollBar* scrollbar(QWidget* parent, int x, int y, int w, int h, int min, int max)
+{
+    auto* s = new QScrollBar(Qt::Horizontal, parent);
+    s->setRange(min, max);
+    s->setPageStep(5);
+    s->setSingleStep(1);
+    s->setGeometry(x, y, w, h);
+    return s;
+}
+
+} // namespace
+
+// One panel per player: the right one is the left one moved 456 pixels to the right.
+struct PanelHrace {
+    QLabel *lbl_energie, *lbl_nadrz, *lbl_uhel_napis, *lbl_uhel, *lbl_zbran, *lbl_sila_napis,
+        *lbl_sila, *lbl_naboje, *lbl_naboje_zakladni, *lbl_naboje_stredni, *lbl_naboje_velka,
+        *lbl_naboje_mini, *lbl_naboje_mega, *lbl_napis_penize, *lbl_penize, *lbl_napis_jmeno,
+        *lbl_jmeno;
+    Gauge *cgg_energie, *cgg_nadrz;
+    QScrollBar *scr_uhel, *scr_sila;
+    QComboBox* cmb_zbran;
+    QFrame *bvl_naboje, *bvl_penize, *bvl_jmeno;
+};
+
+static PanelHrace postav_panel(QWidget* f, int p)
+{
+    const int dx = p == 0 ? 0 : 456;
+    const QString kdo = p == 0 ? QStringLiteral("prvniho") : QStringLiteral("druheho");
+    PanelHrace c{};
+    c.bvl_naboje = bevel(f, 8 + dx, 505, 81, 25, QFrame::Sunken);
+    c.bvl_penize = bevel(f, 88 + dx, 505, 105, 25, QFrame::Sunken);
+    c.bvl_jmeno = bevel(f, 192 + dx, 505, 129, 25, QFrame::Sunken);
+
+    c.lbl_energie = label(f, 8 + dx, 432, QStringLiteral("Energie:"));
+    c.cgg_energie = gauge(f, 56 + dx, 432, 265, 17, 200, "#ff0000");
+    napoveda(c.cgg_energie, QStringLiteral("Ukazatel energie - cim vice cervene, tim vice ma hrac energie."));
+    c.lbl_nadrz = label(f, 8 + dx, 458, QStringLiteral("Nafta:"));
+    c.cgg_nadrz = gauge(f, 56 + dx, 456, 105, 17, 100, "#008080");
+    napoveda(c.cgg_nadrz, QStringLiteral("Ukazatel stavu nadrze - cim vice zelenomodre, tim vice ma hrac nafty."));
+    c.lbl_uhel_napis = label(f, 168 + dx, 456, QStringLiteral("Uhel:"));
+    c.lbl_uhel = label(f, 200 + dx, 456, QStringLiteral("45"));
+    if (p == 0) {
+        c.scr_uhel = scrollbar(f, 232 + dx, 456, 89, 17, 0, 85);
+        napoveda(c.scr_uhel, QStringLiteral("Zmeni velikost uhlu, pod kterym bude strela vypalena."));
+    } else {
+        c.scr_uhel = scrollbar(f, 232 + dx, 456, 89, 17, 5, 90);
+        napoveda(c.scr_uhel, QStringLiteral("Zmeni velikost uhlu, pod kterym bude strela vypalena"));
+    }
+    c.scr_uhel->setValue(45);
+    c.lbl_zbran = label(f, 8 + dx, 484, QStringLiteral("Zbran:"));
+    c.cmb_zbran = new QComboBox(f);
+    for (const char* n : nazvy_zbrani)
+        c.cmb_zbran->addItem(QString::fromLatin1(n));
+    c.cmb_zbran->setCurrentIndex(0);
+    c.cmb_zbran->setGeometry(56 + dx, 480, 105, 21);
+    c.cmb_zbran->setEnabled(false);
+    napoveda(c.cmb_zbran, QStringLiteral("Zmeni typ vypalene strely. Zbrane NUKE jsou nejucinejsi, ale nemaji tak velky polomer vybuchu jako velka strela."));
+    c.lbl_sila_napis = label(f, 168 + dx, 480, QStringLiteral("Sila:"));
+    c.lbl_sila = label(f, 200 + dx, 480, QStringLiteral("70"));
+    c.scr_sila = scrollbar(f, 232 + dx, 480, 89, 17, 10, 200);
+    c.scr_sila->setValue(70);
+    napoveda(c.scr_sila, QStringLiteral("Zmeni velikost sily - cim vetsi sila, tim dal strela doleti."));
+
+    c.lbl_naboje = label(f, 16 + dx, 510, QStringLiteral("Naboje:"));
+    const QString hint_naboje = QStringLiteral("Pocet naboju pro vybranou zbran.");
+    c.lbl_naboje_zakladni = label(f, 56 + dx, 510, QStringLiteral("-"), 25, Qt::AlignCenter);
+    napoveda(c.lbl_naboje_zakladni, hint_naboje);
+    QLabel** pocty[] = {&c.lbl_naboje_stredni, &c.lbl_naboje_velka, &c.lbl_naboje_mini,
+                        &c.lbl_naboje_mega};
+    for (QLabel** l : pocty) {
+        *l = label(f, 56 + dx, 510, QStringLiteral("0"), 25, Qt::AlignCenter);
+        napoveda(*l, hint_naboje);
+        (*l)->hide();
+    }
+    c.lbl_napis_penize = label(f, 96 + dx, 510, QStringLiteral("Penize:"));
+    c.lbl_penize = label(f, 136 + dx, 510, QStringLiteral("0"), 49, Qt::AlignCenter);
+    napoveda(c.lbl_penize, QStringLiteral("Stav penez %1 hrace.").arg(kdo));
+    c.lbl_napis_jmeno = label(f, 200 + dx, 510, QStringLiteral("Jmeno:"));
+    c.lbl_jmeno = label(f, 240 + dx, 510, p == 0 ? QStringLiteral("Hrac 1") : QStringLiteral("Hrac 2"),
+                        73, Qt::AlignCenter);
+    napoveda(c.lbl_jmeno, QStringLiteral("Jmeno %1 hrace.").arg(kdo));
+    return c;
+}
+
+Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Tarvana - Mervoss"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint);
+    setFixedSize(784, 535);
+    setFont(okno_font());
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
+    setPalette(pal);
+
+    img_krajina = new LandscapeImage(this);
+    img_krajina->move(-1, 0);
+    lbl_infotext = new QLabel(this);
+    lbl_infotext->setGeometry(5, 0, 308, 13);
+    lbl_infotext->setAttribute(Qt::WA_TranslucentBackground);
+
+    bvl_levy = bevel(this, 0, 424, 326, 113, QFrame::Raised);
+    bvl_uprostred = bevel(this, 327, 424, 132, 113, QFrame::Raised);
+    bvl_pravy = bevel(this, 459, 424, 325, 113, QFrame::Raised);
+
+    const PanelHrace l = postav_panel(this, 0);
+    const PanelHrace r = postav_panel(this, 1);
+    lbl_energie1 = l.lbl_energie; cgg_energie1 = l.cgg_energie; lbl_nadrz1 = l.lbl_nadrz;
+    cgg_nadrz1 = l.cgg_nadrz; lbl_uhel1_napis = l.lbl_uhel_napis; lbl_uhel1 = l.lbl_uhel;
+    scr_uhel1 = l.scr_uhel; lbl_zbran1 = l.lbl_zbran; cmb_zbran1 = l.cmb_zbran;
+    lbl_sila1_napis = l.lbl_sila_napis; lbl_sila1 = l.lbl_sila; scr_sila1 = l.scr_sila;
+    bvl_naboje1 = l.bvl_naboje; lbl_naboje1 = l.lbl_naboje;
+    lbl_naboje_zakladni1 = l.lbl_naboje_zakladni; lbl_naboje_stredni1 = l.lbl_naboje_stredni;
+    lbl_naboje_velka1 = l.lbl_naboje_velka; lbl_naboje_mini1 = l.lbl_naboje_mini;
+    lbl_naboje_mega1 = l.lbl_naboje_mega; bvl_penize1 = l.bvl_penize;
+    lbl_napis_penize1 = l.lbl_napis_penize; lbl_penize1 = l.lbl_penize; bvl_jmeno1 = l.bvl_jmeno;
+    lbl_napis_jmeno1 = l.lbl_napis_jmeno; lbl_jmeno1 = l.lbl_jmeno;
+    lbl_energie2 = r.lbl_energie; cgg_energie2 = r.cgg_energie; lbl_nadrz2 = r.lbl_nadrz;
+    cgg_nadrz2 = r.cgg_nadrz; lbl_uhel2_napis = r.lbl_uhel_napis; lbl_uhel2 = r.lbl_uhel;
+    scr_uhel2 = r.scr_uhel; lbl_zbran2 = r.lbl_zbran; cmb_zbran2 = r.cmb_zbran;
+    lbl_sila2_napis = r.lbl_sila_napis; lbl_sila2 = r.lbl_sila; scr_sila2 = r.scr_sila;
+    bvl_naboje2 = r.bvl_naboje; lbl_naboje2 = r.lbl_naboje;
+    lbl_naboje_zakladni2 = r.lbl_naboje_zakladni; lbl_naboje_stredni2 = r.lbl_naboje_stredni;
+    lbl_naboje_velka2 = r.lbl_naboje_velka; lbl_naboje_mini2 = r.lbl_naboje_mini;
+    lbl_naboje_mega2 = r.lbl_naboje_mega; bvl_penize2 = r.bvl_penize;
+    lbl_napis_penize2 = r.lbl_napis_penize; lbl_penize2 = r.lbl_penize; bvl_jmeno2 = r.bvl_jmeno;
+    lbl_napis_jmeno2 = r.lbl_napis_jmeno; lbl_jmeno2 = r.lbl_jmeno;
+
+    btn_pal = new QPushButton(QStringLiteral("&PAL"), this);
+    btn_pal->setGeometry(336, 432, 49, 25);
+    btn_pal->setDefault(true);
+    napoveda(btn_pal, QStringLiteral("Vystreli vybranou strelu pod nastavenym uhlem a silou."));
+    btn_obchod = new QPushButton(QStringLiteral("&Obchod"), this);
+    btn_obchod->setGeometry(400, 432, 50, 25);
+    btn_obchod->setDefault(true);
+    napoveda(btn_obchod, QStringLiteral("Zobrazi obchod, kde lze nakupovat za kredity energii, zbrane a naftu."));
+
+    bvl_stav = bevel(this, 330, 466, 60, 65, QFrame::Sunken);
+    QFont nadpis = okno_font();
+    nadpis.setBold(true);
+    nadpis.setUnderline(true);
+    nadpis.setPointSize(10);
+    lbl_napis_stav = label(this, 337, 480, QStringLiteral("Stav"));
+    lbl_napis_stav->setFont(nadpis);
+    lbl_napis_stav->adjustSize();
+    lbl_stav1 = label(this, 332, 504, QStringLiteral("0"), 25, Qt::AlignRight | Qt::AlignVCenter);
+    napoveda(lbl_stav1, QStringLiteral("Pocet bodu prvniho hrace."));
+    lbl_dvojtecka = label(this, 358, 504, QStringLiteral(":"));
+    lbl_stav2 = label(this, 363, 504, QStringLiteral("0"), 25);
+    napoveda(lbl_stav2, QStringLiteral("Pocet bodu druheho hrace."));
+    bvl_vitr = bevel(this, 392, 466, 63, 65, QFrame::Sunken);
+    llbl_napis_vitr = label(this, 401, 480, QStringLiteral("Vitr"));
+    QFont nadpis_vitr = okno_font();
+    nadpis_vitr.setBold(true);
+    nadpis_vitr.setUnderline(true);
+    llbl_napis_vitr->setFont(nadpis_vitr);
+    llbl_napis_vitr->adjustSize();
+    lbl_vitr = label(this, 400, 504, QStringLiteral("Bezvetri"), 49, Qt::AlignCenter);
+    napoveda(lbl_vitr, QStringLiteral("Ukazatel smeru vetru."));
+
+    for (QWidget* w : {static_cast<QWidget*>(scr_uhel1), static_cast<QWidget*>(scr_sila1),
+                       static_cast<QWidget*>(scr_uhel2), static_cast<QWidget*>(scr_sila2),
+                       static_cast<QWidget*>(btn_pal), static_cast<QWidget*>(btn_obchod)})
+        w->setEnabled(false);
+    // The info line lies over the picture.
+    lbl_infotext->raise();
+
+    connect(scr_uhel1, &QScrollBar::valueChanged, this, [this] { scr_uhel1Change(); });
+    connect(scr_uhel2, &QScrollBar::valueChanged, this, [this] { scr_uhel2Change(); });
+    connect(scr_sila1, &QScrollBar::valueChanged, this, [this] { scr_sila1Change(); });
+    connect(scr_sila2, &QScrollBar::valueChanged, this, [this] { scr_sila2Change(); });
+    // activated: only the user's choice runs the handler, not a selection made from code.
+    connect(cmb_zbran1, &QComboBox::activated, this, [this] { cmb_zbran1Select(); });
+    connect(cmb_zbran2, &QComboBox::activated, this, [this] { cmb_zbran2Select(); });
+    connect(btn_pal, &QPushButton::clicked, this, [this] { btn_palClick(); });
+    connect(btn_obchod, &QPushButton::clicked, this, [this] { btn_obchodClick(); });
+    connect(img_krajina, &LandscapeImage::mouseUp, this,
+            [this](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
+                img_krajinaMouseUp(b, s, x, y);
+            });
+}
+
+Tform_hra::~Tform_hra()
+{
+    if (form_hra == this)
+        form_hra = nullptr;
+}
+
+QLabel* Tform_hra::lbl_naboje(int p, int kind) const
+{
+    switch (kind) {
+    case stredni_strela: return p == 0 ? lbl_naboje_stredni1 : lbl_naboje_stredni2;
+    case velka_strela: return p == 0 ? lbl_naboje_velka1 : lbl_naboje_velka2;
+    case mini_nuke: return p == 0 ? lbl_naboje_mini1 : lbl_naboje_mini2;
+    case mega_nuke: return p == 0 ? lbl_naboje_mega1 : lbl_naboje_mega2;
+    default: return p == 0 ? lbl_naboje_zakladni1 : lbl_naboje_zakladni2;
+    }
+}
+
+void Tform_hra::ukaz()
+{
+    if (!zavrit_po_akci_)
+        img_krajina->show_now();
+}
+
+void Tform_hra::pauza(int ms)
+{
+    if (!zavrit_po_akci_)
+        platform::sleep_ms(ms);
+}
+
+void Tform_hra::zpracuj_zpravy()
+{
+    if (!zavrit_po_akci_)
+        platform::process_messages();
+}
+
+void Tform_hra::obnov_okno()
+{
+    if (!zavrit_po_akci_ && isVisible())
+        repaint();
+}
+
+Tform_hra::Akce::Akce(Tform_hra& f) : f_(f) { ++f_.hloubka_akci_; }
+
+Tform_hra::Akce::~Akce()
+{
+    if (--f_.hloubka_akci_ == 0 && f_.zavrit_po_akci_)
+        QMetaObject::invokeMethod(&f_, [f = &f_] { f->close(); }, Qt::QueuedConnection);
+}
+
+void Tform_hra::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    if (!zobrazeno_) {
+        zobrazeno_ = true;
+        FormShow();
+    }
+}
+
+void Tform_hra::closeEvent(QCloseEvent* e)
+{
+    if (hloubka_akci_ > 0) {
+        // Finish the running action unseen and close right after it.
+        zavrit_po_akci_ = true;
+        e->ignore();
+        return;
+    }
+    FormClose();
+    QDialog::closeEvent(e);
+}
+
+void Tform_hra::keyPressEvent(QKeyEvent* e)
+{
+    // Escape would reject the dialog behind the game's back; the close box ends a game.
+    if (e->key() == Qt::Key_Escape) {
+        e->ignore();
+        return;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+void Tform_hra::FormShow() {}
+void Tform_hra::FormClose() {}
+void Tform_hra::scr_uhel1Change() {}
+void Tform_hra::scr_uhel2Change() {}
+void Tform_hra::scr_sila1Change() {}
+void Tform_hra::scr_sila2Change() {}
+void Tform_hra::cmb_zbran1Select() {}
+void Tform_hra::cmb_zbran2Select() {}

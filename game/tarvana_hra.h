@@ -1,0 +1,159 @@
+#pragma once
+// The battlefield window.
+#include "game/game_state.h"
+#include "game/gauge.h"
+#include "game/landscape_image.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+
+class Tform_hra : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tform_hra(QWidget* parent = nullptr);
+    ~Tform_hra() override;
+
+    // --- the battlefield picture and the info line over its top-left corner
+    LandscapeImage* img_krajina;
+    QLabel* lbl_infotext;
+
+    // --- panels
+    QFrame* bvl_levy;
+    QFrame* bvl_uprostred;
+    QFrame* bvl_pravy;
+
+    // --- player 1 (left panel)
+    QLabel* lbl_energie1;
+    Gauge* cgg_energie1;
+    QLabel* lbl_nadrz1;
+    Gauge* cgg_nadrz1;
+    QLabel* lbl_uhel1_napis;
+    QLabel* lbl_uhel1;
+    QScrollBar* scr_uhel1;
+    QLabel* lbl_zbran1;
+    QComboBox* cmb_zbran1;
+    QLabel* lbl_sila1_napis;
+    QLabel* lbl_sila1;
+    QScrollBar* scr_sila1;
+    QFrame* bvl_naboje1;
+    QLabel* lbl_naboje1;
+    QLabel* lbl_naboje_zakladni1;
+    QLabel* lbl_naboje_stredni1;
+    QLabel* lbl_naboje_velka1;
+    QLabel* lbl_naboje_mini1;
+    QLabel* lbl_naboje_mega1;
+    QFrame* bvl_penize1;
+    QLabel* lbl_napis_penize1;
+    QLabel* lbl_penize1;
+    QFrame* bvl_jmeno1;
+    QLabel* lbl_napis_jmeno1;
+    QLabel* lbl_jmeno1;
+
+    // --- player 2 (right panel)
+    QLabel* lbl_energie2;
+    Gauge* cgg_energie2;
+    QLabel* lbl_nadrz2;
+    Gauge* cgg_nadrz2;
+    QLabel* lbl_uhel2_napis;
+    QLabel* lbl_uhel2;
+    QScrollBar* scr_uhel2;
+    QLabel* lbl_zbran2;
+    QComboBox* cmb_zbran2;
+    QLabel* lbl_sila2_napis;
+    QLabel* lbl_sila2;
+    QScrollBar* scr_sila2;
+    QFrame* bvl_naboje2;
+    QLabel* lbl_naboje2;
+    QLabel* lbl_naboje_zakladni2;
+    QLabel* lbl_naboje_stredni2;
+    QLabel* lbl_naboje_velka2;
+    QLabel* lbl_naboje_mini2;
+    QLabel* lbl_naboje_mega2;
+    QFrame* bvl_penize2;
+    QLabel* lbl_napis_penize2;
+    QLabel* lbl_penize2;
+    QFrame* bvl_jmeno2;
+    QLabel* lbl_napis_jmeno2;
+    QLabel* lbl_jmeno2;
+
+    // --- middle panel
+    QPushButton* btn_pal;
+    QPushButton* btn_obchod;
+    QFrame* bvl_stav;
+    QLabel* lbl_napis_stav;
+    QLabel* lbl_stav1;
+    QLabel* lbl_dvojtecka;
+    QLabel* lbl_stav2;
+    QFrame* bvl_vitr;
+    QLabel* llbl_napis_vitr;
+    QLabel* lbl_vitr;
+
+    // --- the same controls addressed by player index (0 player 1, 1 player 2)
+    Gauge* cgg_energie(int p) const { return p == 0 ? cgg_energie1 : cgg_energie2; }
+    Gauge* cgg_nadrz(int p) const { return p == 0 ? cgg_nadrz1 : cgg_nadrz2; }
+    QScrollBar* scr_uhel(int p) const { return p == 0 ? scr_uhel1 : scr_uhel2; }
+    QScrollBar* scr_sila(int p) const { return p == 0 ? scr_sila1 : scr_sila2; }
+    QLabel* lbl_uhel(int p) const { return p == 0 ? lbl_uhel1 : lbl_uhel2; }
+    QLabel* lbl_sila(int p) const { return p == 0 ? lbl_sila1 : lbl_sila2; }
+    QComboBox* cmb_zbran(int p) const { return p == 0 ? cmb_zbran1 : cmb_zbran2; }
+    QLabel* lbl_penize(int p) const { return p == 0 ? lbl_penize1 : lbl_penize2; }
+    QLabel* lbl_jmeno(int p) const { return p == 0 ? lbl_jmeno1 : lbl_jmeno2; }
+    QLabel* lbl_stav(int p) const { return p == 0 ? lbl_stav1 : lbl_stav2; }
+    // The count label of a WeaponKind; kind 0 is the "-" label.
+    QLabel* lbl_naboje(int p, int kind) const;
+
+    Canvas& platno() { return img_krajina->canvas(); }
+
+    // Every animation step goes through these three, so that a window that is being
+    // closed in the middle of an action finishes that action at once, unseen.
+    void ukaz();                 // show the picture's changes now
+    void pauza(int ms);          // sleep the UI thread
+    void zpracuj_zpravy();       // the anti-freeze: handle pending window messages
+    // Repaint the whole window at once.
+    void obnov_okno();
+
+    // Marks a running action (a shot with everything it sets off, a drive, a shop visit);
+    // a close asked for meanwhile is carried out when the outermost one ends.
+    class Akce {
+    public:
+        explicit Akce(Tform_hra& f);
+        ~Akce();
+        Akce(const Akce&) = delete;
+        Akce& operator=(const Akce&) = delete;
+
+    private:
+        Tform_hra& f_;
+    };
+    bool zavira_se() const { return zavrit_po_akci_; }
+    bool bezi_akce() const { return hloubka_akci_ > 0; }
+
+    // --- event handlers
+    void FormShow();
+    void FormClose();
+    void scr_uhel1Change();
+    void scr_uhel2Change();
+    void scr_sila1Change();
+    void scr_sila2Change();
+    void cmb_zbran1Select();
+    void cmb_zbran2Select();
+    void btn_palClick();                                        // combat/
+    void btn_obchodClick();                                     // shop/
+    void img_krajinaMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X,
+                            int Y);                             // movement/
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    int hloubka_akci_ = 0;
+    bool zavrit_po_akci_ = false;
+    bool zobrazeno_ = false;
+};
+
+extern Tform_hra* form_hra;

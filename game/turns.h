@@ -1,0 +1,10 @@
+#pragma once
+// Rounds and turns on the battlefield window.
+class Tform_hra;
+
+// Sets up a round and gives the turn to player zacina (0 or 1).
+void nove_kolo(Tform_hra& f, int zacina);
+// Hands the controls to the player na_tahu, if that player plays on this computer.
+void zmena_tahu(Tform_hra& f);
+// Both money labels from the players' credits.
+void ukaz_penize(Tform_hra& f);

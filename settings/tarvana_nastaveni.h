@@ -1,0 +1,97 @@
+#pragma once
+// The settings window, created once; the settings live only in its controls.
+#include "settings/color_picker.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+class QTcpServer;
+class QTcpSocket;
+
+class Tform_nastaveni : public QDialog {
+    Q_OBJECT
+public:
+    explicit Tform_nastaveni(QWidget* parent = nullptr);
+    ~Tform_nastaveni() override;
+
+    QGroupBox* grp_typhry;
+    QRadioButton* rdb_clovek_pocitac;
+    QRadioButton* rdb_clovek_clovek;
+    QRadioButton* rdb_internet;
+
+    QGroupBox* grp_obtiznost;
+    QRadioButton* rdb_trenink;
+    QRadioButton* rdb_zacatecnik;
+    QRadioButton* rdb_pokrocily;
+    QRadioButton* rdb_profesional;
+    QRadioButton* rdb_expert;
+
+    QGroupBox* grp_jmena;
+    QLabel* lbl_hrac1;
+    QLabel* lbl_hrac2;
+    QLineEdit* edt_jmeno1;
+    QLineEdit* edt_jmeno2;
+    ColorPicker* clb_hrac1;
+    ColorPicker* clb_hrac2;
+
+    QGroupBox* grp_internet;
+    QRadioButton* rdb_server;
+    QPushButton* btn_server;
+    QRadioButton* rdb_klient;
+    QPushButton* btn_klient;
+    QLabel* lbl_adresa;
+    QLineEdit* edt_adresa;
+
+    QGroupBox* grp_informace;
+    QLabel* lbl_informace;
+    QGroupBox* grp_info_internet;
+    QLabel* lbl_info_internet;
+
+    QPushButton* btn_ok;
+    QPlainTextEdit* mmb_internet;
+
+    QGroupBox* grp_moznosti;
+    QCheckBox* chk_zvuk;
+    QCheckBox* CheckBox1;
+    QGroupBox* grp_rychlost;
+    QLabel* lbl_pomala;
+    QScrollBar* scr_rychlost;
+    QLabel* lbl_rychla;
+
+    // The network link (reached only when rdb_internet is enabled).
+    QTcpServer* server_socket;
+    QTcpSocket* client_socket;
+
+    // --- handlers of the window
+    void rdb_clovek_pocitacClick();
+    void rdb_clovek_clovekClick();
+    void rdb_internetClick();
+    void rdb_serverClick();
+    void rdb_klientClick();
+    void edt_jmeno1Exit();
+    void edt_jmeno2Exit();
+    void btn_okClick();
+    void CheckBox1Click();
+
+    // --- the network link (settings/network_link.cpp)
+    void btn_serverClick();
+    void btn_klientClick();
+    void deaktivuj_sockety();   // both sockets off, as choosing a local game type does
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void zaloz_sit();           // creates the sockets and connects their events
+    void zrus_sit();
+    bool kontrola_bezi_ = false;
+};
+
+extern Tform_nastaveni* form_nastaveni;
