@@ -1,0 +1,49 @@
+// tarvana_bench: run offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb.
+#include "bench/bench.h"
+#include "game/platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <numeric>
+
+std::vector<BenchCase>& bench_cases()
+{
+    static std::vector<BenchCase> cases;
+    return cases;
+}
+
+int main(int argc, char** argv)
+{
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QDir::setCurrent(QStringLiteral(TARVANA_BUILD_DIR));
+    const QString filter = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
+    constexpr int runs = 5;
+    std::printf("%-48s %12s %12s\n", "case", "us/call", "spread");
+    for (const BenchCase& c : bench_cases()) {
+        if (!filter.isEmpty() && !QString::fromStdString(c.name).contains(filter))
+            continue;
+        if (c.report) {
+            std::printf("%-48s %s\n", c.name.c_str(), c.report().c_str());
+            continue;
+        }
+        std::vector<double> per_call;
+        c.run(std::max(1, c.iterations / 10)); // warm up
+        for (int r = 0; r < runs; ++r) {
+            const auto t0 = std::chrono::steady_clock::now();
+            c.run(c.iterations);
+            const auto t1 = std::chrono::steady_clock::now();
+            per_call.push_back(std::chrono::duration<double, std::micro>(t1 - t0).count()
+                               / c.iterations);
+        }
+        std::sort(per_call.begin(), per_call.end());
+        std::printf("%-48s %12.2f %5.2f..%-6.2f\n", c.name.c_str(), per_call[runs / 2],
+                    per_call.front(), per_call.back());
+    }
+    return 0;
+}
