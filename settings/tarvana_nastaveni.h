@@ -85,6 +85,26 @@ public:
     void btn_klientClick();
     void deaktivuj_sockety();   // both sockets off, as choosing a local game type does
 
+    // --- socket events (settings/network_link.cpp)
+    void client_socketLookup();
+    void client_socketConnecting();
+    void client_socketConnect();
+    void client_socketDisconnect();
+    void client_socketError();
+    void client_socketRead();
+    void client_socketWrite();
+    void server_socketListen();
+    void server_socketAccept();
+    void server_socketClientConnect(QTcpSocket* klient);
+    void server_socketClientDisconnect(QTcpSocket* klient);
+    void server_socketClientError(QTcpSocket* klient);
+    void server_socketClientRead(QTcpSocket* klient);
+    void server_socketClientWrite(QTcpSocket* klient);
+    void server_socketGetSocket();
+    void server_socketGetThread();
+    void server_socketThreadStart();
+    void server_socketThreadEnd();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
