@@ -6,3 +6,5 @@ class Tform_hra;
 void let_strely(Tform_hra& f);
 // The muzzle flash at (X, Y).
 void zablesk(Tform_hra& f, int X, int Y);
+// Disables the eight battle controls of both players (angle, power, weapon, shop, fire).
+void zakaz_ovladani(Tform_hra& f);

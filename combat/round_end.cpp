@@ -1,4 +1,23 @@
 #include "combat/round_end.h"
-#include "game/tarvana_hra.h"
 
-void zniceni_tanku(Tform_hra&, int) {}
+#include "combat/explosions.h"
+#include "game/platform.h"
+#include "game/tarvana_hra.h"
+#include "game/turns.h"
+
+void zniceni_tanku(Tform_hra& f, int porazeny)
+{
+    if (zvuk)
+        platform::play_sound("data/vybuch.wav");
+    // Where the tank stood during the shot: it settles onto the crater only afterwards.
+    const PlayerState& s = hrac[porazeny];
+    vybuch_strely(f, s.x - 15, s.y - 4, 30);
+    const int vitez = porazeny == 1 ? 0 : 1;
+    ++hrac[vitez].stav;
+    for (int p = 0; p < 2; ++p) {
+        f.lbl_stav(p)->setText(QString::number(hrac[p].stav));
+        f.lbl_stav(p)->repaint();
+    }
+    f.pauza(1000);
+    nove_kolo(f, vitez);
+}
