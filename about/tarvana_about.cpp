@@ -2,4 +2,89 @@
 
 Tform_about* form_about = nullptr;
 
-Tform_about::Tform_about(QWidget* parent) : QDialog(parent) {}
+void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags zaklad,
+                 Qt::WindowFlags tlacitka)
+{
+    okno->setWindowTitle(titulek);
+    okno->setWindowFlags(zaklad | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                         Qt::MSWindowsFixedSizeDialogHint | tlacitka);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    okno->setFont(font);
+}
+
+QFrame* vyvyseny_bevel(QWidget* okno, int x, int y, int w, int h)
+{
+    auto* f = new QFrame(okno);
+    f->setFrameShape(QFrame::Panel);
+    f->setFrameShadow(QFrame::Raised);
+    f->setGeometry(x, y, w, h);
+    return f;
+}
+
+Zahlavi postav_zahlavi(QWidget* okno, int dx)
+{
+    Zahlavi z;
+    z.bevel = vyvyseny_bevel(okno, 6, 7, 281 + 2 * dx, 102);
+    z.nadpis = new QLabel(QStringLiteral("Tarvana"), okno);
+    QFont nadpis(QStringLiteral("Arial"));
+    nadpis.setPixelSize(51);
+    z.nadpis->setFont(nadpis);
+    z.nadpis->setGeometry(42 + dx, 16, 208, 58);
+    z.verze = new QLabel(QString::fromLatin1(text_verze), okno);
+    z.verze->setGeometry(89 + dx, 80, 114, 13);
+    return z;
+}
+
+Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
+{
+    nastav_okno(this, QStringLiteral("Tarvana - Mervoss"), Qt::Dialog, Qt::WindowMinimizeButtonHint);
+    setFixedSize(452, 349);
+
+    const Zahlavi z = postav_zahlavi(this, 80);
+    bvl_horni = z.bevel;
+    lbl_about_tarvana = z.nadpis;
+    lbl_about_verze = z.verze;
+    Bevel1 = vyvyseny_bevel(this, 6, 111, 443, 234);
+
+    struct StatickyText {
+        QLabel* Tform_about::*prvek;
+        QRect misto;
+        const char* obsah;
+        bool tucne;
+    };
+    const StatickyText texty[] = {
+        {&Tform_about::stt_vznik, {21, 128, 410, 33},
+         "Tarvana vznikla o dlouhych zimnich vecerech jako pokus o starou dobrou "
+         "delostreleckou hru v novem kabate.", false},
+        {&Tform_about::stt_co_to_je, {21, 168, 410, 17},
+         "Tarvana je hra pod Windows pro 1 hrace proti pocitaci  nebo pro 2 hrace proti sobe.",
+         false},
+        {&Tform_about::StaticText1, {21, 192, 410, 33},
+         "Na zacatku hry se objevi krajinka a 2 tanky. Hra je tahova a v kazdem tahu muze hrac "
+         "dokupovat zbrane, energii, naftu a hlavne vystrelit jednu libovolnou strelu na "
+         "protivnika. ", false},
+        {&Tform_about::stt_co_je_cilem, {21, 224, 410, 33},
+         "Cilem kola je znicit protihrace a ziskat tak bod. V dalsim kole se vygeneruje jina "
+         "krajina a zacina porazeny protihrac.", false},
+        {&Tform_about::stt_freeware, {21, 264, 410, 33},
+         "Tarvana je freeware a smi se volne sirit beze zmen. Autor neodpovida za zadne skody "
+         "zpusobene jejim pouzivanim.", false},
+        {&Tform_about::stt_autor, {137, 304, 177, 17}, "Autor: Mervoss", true},
+        {&Tform_about::stt_stranka, {107, 322, 239, 17}, "Stranky projektu - ", true},
+    };
+    for (const StatickyText& t : texty) {
+        auto* l = new QLabel(QString::fromLatin1(t.obsah), this);
+        l->setGeometry(t.misto);
+        l->setWordWrap(true);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        if (t.tucne) {
+            QFont f = l->font();
+            f.setBold(true);
+            l->setFont(f);
+        }
+        this->*t.prvek = l;
+    }
+    stt_stranka->setText(stt_stranka->text() + QString::fromLatin1(adresa_stranek));
+}

@@ -1,10 +1,138 @@
 #include "app/tarvana.h"
 
+#include "about/tarvana_about.h"
+#include "game/hints.h"
+#include "game/tarvana_hra.h"
+#include "settings/tarvana_nastaveni.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QProxyStyle>
+#include <QScreen>
+#include <QStyle>
+#include <utility>
+
 Tform_uvod* form_uvod = nullptr;
 
-Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent) {}
-void Tform_uvod::btn_startClick() {}
-void Tform_uvod::btn_nastaveniClick() {}
-void Tform_uvod::btn_aboutClick() {}
-void Tform_uvod::btn_konecClick() {}
-void Tform_uvod::keyPressEvent(QKeyEvent* e) { QWidget::keyPressEvent(e); }
+namespace {
+
+// The hint pause; the hint hide pause is given to each control by napoveda().
+class CasovaniNapoved final : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* navrat) const override
+    {
+        if (hint == SH_ToolTip_WakeUpDelay)
+            return napoveda_prodleva_ms;
+        return QProxyStyle::styleHint(hint, option, widget, navrat);
+    }
+};
+
+QPushButton* tlacitko(QWidget* parent, int x, int y, const QString& text,
+                      QStyle::StandardPixmap glyf, const QString& hint)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, 120, 33);
+    b->setIcon(parent->style()->standardIcon(glyf, nullptr, b));
+    // Enter clicks the focused button, as in a dialog.
+    b->setAutoDefault(true);
+    napoveda(b, hint);
+    return b;
+}
+
+} // namespace
+
+void nastav_casovani_napoved()
+{
+    if (!dynamic_cast<CasovaniNapoved*>(QApplication::style()))
+        QApplication::setStyle(new CasovaniNapoved);
+}
+
+Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
+{
+    nastav_casovani_napoved();
+
+    nastav_okno(this, QStringLiteral("Tarvana - Mervoss"), Qt::Window,
+                Qt::WindowMinimizeButtonHint);
+    setBackgroundRole(QPalette::Button);
+    setAutoFillBackground(true);
+    setFixedSize(292, 208);
+
+    const Zahlavi z = postav_zahlavi(this, 0);
+    bvl_horni = z.bevel;
+    lbl_tarvana = z.nadpis;
+    lbl_verze = z.verze;
+    napoveda(lbl_verze, QStringLiteral("Nejnovejsi verze Tarvana lze nalezt na strankach ") +
+                            QString::fromLatin1(adresa_stranek));
+    bvl_spodni = vyvyseny_bevel(this, 6, 112, 281, 89);
+
+    btn_start = tlacitko(this, 20, 120, QStringLiteral("&Start hry"), QStyle::SP_DialogOkButton,
+                         QStringLiteral("Spusti hru - typ hry dle nastaveni."));
+    btn_about = tlacitko(this, 152, 120, QStringLiteral("&O programu"),
+                         QStyle::SP_DialogHelpButton,
+                         QStringLiteral("Zobrazi podrobnejsi informace o verzi programu."));
+    // Not every style draws an ignore glyph; cancel is the nearest stock one.
+    const auto ignoruj = style()->standardIcon(QStyle::SP_DialogIgnoreButton).isNull()
+                             ? QStyle::SP_DialogCancelButton
+                             : QStyle::SP_DialogIgnoreButton;
+    btn_nastaveni = tlacitko(this, 20, 160, QStringLiteral("&Nastaveni"), ignoruj,
+                             QStringLiteral("Zobrazi podrobne nastaveni - typ hry, obtiznost, jmena hracu."));
+    btn_konec = tlacitko(this, 152, 160, QStringLiteral("&Konec"), QStyle::SP_DialogCloseButton,
+                         QStringLiteral("Ukonci hru."));
+    btn_start->setDefault(true);
+
+    setTabOrder(btn_start, btn_nastaveni);
+    setTabOrder(btn_nastaveni, btn_about);
+    setTabOrder(btn_about, btn_konec);
+    btn_start->setFocus();
+
+    connect(btn_start, &QPushButton::clicked, this, &Tform_uvod::btn_startClick);
+    connect(btn_nastaveni, &QPushButton::clicked, this, &Tform_uvod::btn_nastaveniClick);
+    connect(btn_about, &QPushButton::clicked, this, &Tform_uvod::btn_aboutClick);
+    connect(btn_konec, &QPushButton::clicked, this, &Tform_uvod::btn_konecClick);
+
+    if (const QScreen* s = screen())
+        move(s->availableGeometry().center() - rect().center());
+}
+
+void Tform_uvod::btn_startClick()
+{
+    // Each game gets a battlefield fresh from its design. The one of the last game is
+    // released here rather than kept hidden for the rest of the run.
+    delete std::exchange(form_hra, nullptr);
+    form_hra = new Tform_hra;
+    hide();
+    form_hra->exec();
+    show();
+}
+
+void Tform_uvod::btn_nastaveniClick() { form_nastaveni->exec(); }
+
+void Tform_uvod::btn_aboutClick()
+{
+    form_about->show();
+    form_about->raise();
+    form_about->activateWindow();
+}
+
+// The stock close button: it closes the main menu, which ends the program.
+void Tform_uvod::btn_konecClick() { close(); }
+
+void Tform_uvod::keyPressEvent(QKeyEvent* e)
+{
+    // With no button focused, Enter still starts a game: "Start hry" is the default.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        btn_start->click();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void Tform_uvod::closeEvent(QCloseEvent* e)
+{
+    QWidget::closeEvent(e);
+    // The main menu is the main window: the about box may still be open, but the
+    // program ends all the same.
+    QCoreApplication::quit();
+}

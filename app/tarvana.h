@@ -26,6 +26,10 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
 };
+
+// Hints appear 100 ms after the pointer comes to rest, in every window of the application.
+void nastav_casovani_napoved();
 
 extern Tform_uvod* form_uvod;

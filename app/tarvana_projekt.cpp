@@ -1,7 +1,13 @@
-#include <QApplication>
+#include "app/tarvana_aplikace.h"
+#include "game/platform.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    TarvanaAplikace app(argc, argv);
+    zachyt_vyjimku([&] {
+        spust_tarvanu();
+        app.exec();
+    });
+    zrus_okna();
     return 0;
 }

@@ -1,0 +1,48 @@
+#include "app/tarvana_aplikace.h"
+
+#include "about/tarvana_about.h"
+#include "app/tarvana.h"
+#include "game/tarvana_hra.h"
+#include "settings/tarvana_nastaveni.h"
+#include "shop/tarvana_obchod.h"
+
+#include <utility>
+
+TarvanaAplikace::TarvanaAplikace(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool TarvanaAplikace::notify(QObject* prijemce, QEvent* udalost)
+{
+    bool vysledek = false;
+    zachyt_vyjimku([&] { vysledek = QApplication::notify(prijemce, udalost); });
+    return vysledek;
+}
+
+void spust_tarvanu()
+{
+    // Plain message boxes take this as their caption. Only the name is set: a display
+    // name would be appended to every window caption by some window managers.
+    QApplication::setApplicationName(QStringLiteral("Tarvana"));
+    // The main menu hides while a game runs, so closing the battlefield may leave no
+    // window visible; only closing the main menu ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+    zaloz_okna();
+    form_uvod->show();
+}
+
+void zaloz_okna()
+{
+    form_uvod = new Tform_uvod;
+    form_hra = new Tform_hra;
+    form_nastaveni = new Tform_nastaveni;
+    form_obchod = new Tform_obchod;
+    form_about = new Tform_about;
+}
+
+void zrus_okna()
+{
+    delete std::exchange(form_about, nullptr);
+    delete std::exchange(form_obchod, nullptr);
+    delete std::exchange(form_nastaveni, nullptr);
+    delete std::exchange(form_hra, nullptr);
+    delete std::exchange(form_uvod, nullptr);
+}
