@@ -27,9 +27,12 @@ public:
     {
         brush_color_ = c;
         pattern_ = nullptr;
+        pattern_pixels_ = QImage();
     }
-    // The picture repeats from the canvas origin; the canvas does not own it.
-    void set_brush_pattern(const QImage* pattern) { pattern_ = pattern; }
+    // The picture repeats from the canvas origin. The canvas keeps its own shared copy of
+    // the pixels, so releasing the picture while it is still the brush cannot leave the
+    // canvas reading freed memory; brush_pattern() only tells which picture was set.
+    void set_brush_pattern(const QImage* pattern);
     Color brush_color() const { return brush_color_; }
     const QImage* brush_pattern() const { return pattern_; }
 
@@ -39,7 +42,9 @@ public:
         pen_y_ = y;
     }
     // From the pen position to (x, y), without (x, y); the pen then stands at (x, y).
-    // A zero-length line draws one dot of the pen's width.
+    // A zero-length line draws one dot of the pen's width. A wide pen puts a dot on every
+    // point of the line; a width-w dot covers the offsets -w/2 .. w-1-w/2 in each
+    // direction, trimmed to a disc.
     void line_to(int x, int y);
     void line(int x1, int y1, int x2, int y2)
     {
@@ -47,11 +52,14 @@ public:
         line_to(x2, y2);
     }
 
-    // Pen outline and brush fill; corners in either order, larger x and y left out.
+    // Pen outline (one pixel) and brush fill; corners in either order, larger x and y
+    // left out.
     void rectangle(int x1, int y1, int x2, int y2);
     // Brush only.
     void fill_rect(int x1, int y1, int x2, int y2);
-    // The ellipse inside the bounding box, filled with the brush and outlined with the pen.
+    // The ellipse inside the bounding box (larger x and y left out), filled with the brush
+    // and outlined with the pen: pixels whose centres lie inside it are painted, and those
+    // of them with a neighbour outside take the pen.
     void ellipse(int x1, int y1, int x2, int y2);
 
     // Copies a whole picture onto the canvas at the origin.
@@ -65,10 +73,13 @@ public:
     QRect dirty() const { return dirty_; }
 
 private:
-    void plot(int x, int y, Color c);
-    void stamp(int x, int y);
-    void fill_span(int x1, int x2, int y);
-    Color brush_at(int x, int y) const;
+    struct Bounds;
+    struct Surface;
+
+    Surface surface();
+    void mark(const Bounds& b);
+    void dot(Surface& s, int x, int y, QRgb c, Bounds& b);
+    void brush_span(Surface& s, int x1, int x2, int y, Bounds& b);
 
     QImage image_;
     QRect dirty_;
@@ -76,6 +87,7 @@ private:
     int pen_width_ = 1;
     Color brush_color_ = clWhite;
     const QImage* pattern_ = nullptr;
+    QImage pattern_pixels_;
     int pen_x_ = 0;
     int pen_y_ = 0;
 };
