@@ -1,10 +1,21 @@
 #include "game/tarvana_hra.h"
 
+#include "battlefield/drawing.h"
 #include "game/hints.h"
 #include "game/platform.h"
+#include "game/turns.h"
+#include "settings/tarvana_nastaveni.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QImage>
 #include <QKeyEvent>
+#include <QMessageBox>
+#include <QTimer>
+#include <QWindow>
+#include <cstdlib>
+#include <functional>
+#include <utility>
 
 Tform_hra* form_hra = nullptr;
 
@@ -285,13 +296,55 @@ Tform_hra::Akce::~Akce()
         QMetaObject::invokeMethod(&f_, [f = &f_] { f->close(); }, Qt::QueuedConnection);
 }
 
+namespace {
+
+// Runs once, as soon as the window has been put on the screen for the first time.
+class PoVystaveni final : public QObject {
+public:
+    PoVystaveni(QWindow* okno, std::function<void()> akce)
+        : QObject(okno), okno_(okno), akce_(std::move(akce))
+    {
+        okno->installEventFilter(this);
+    }
+    bool eventFilter(QObject* o, QEvent* e) override
+    {
+        if (o == okno_ && e->type() == QEvent::Expose && okno_->isExposed()) {
+            okno_->removeEventFilter(this);
+            // Queued: the window paints its first picture before the game starts.
+            QTimer::singleShot(0, okno_, akce_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWindow* okno_;
+    std::function<void()> akce_;
+};
+
+} // namespace
+
 void Tform_hra::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (!zobrazeno_) {
-        zobrazeno_ = true;
-        FormShow();
+    if (zobrazeno_)
+        return;
+    zobrazeno_ = true;
+    // The first round's turn flash sleeps with its tank on the screen, so the game starts
+    // only once the window is really visible, not while it is still being shown.
+    const auto zacni = [this] {
+        if (!hra_zacala_ && isVisible())
+            FormShow();
+    };
+    QWindow* okno = windowHandle();
+    if (!okno || okno->isExposed()) {
+        QTimer::singleShot(0, this, zacni);
+        return;
     }
+    new PoVystaveni(okno, zacni);
+    // A platform that never reports the window exposed (minimised at once, say) must not
+    // keep the game from starting.
+    QTimer::singleShot(500, this, zacni);
 }
 
 void Tform_hra::closeEvent(QCloseEvent* e)
@@ -316,11 +369,124 @@ void Tform_hra::keyPressEvent(QKeyEvent* e)
     QDialog::keyPressEvent(e);
 }
 
-void Tform_hra::FormShow() {}
-void Tform_hra::FormClose() {}
-void Tform_hra::scr_uhel1Change() {}
-void Tform_hra::scr_uhel2Change() {}
-void Tform_hra::scr_sila1Change() {}
-void Tform_hra::scr_sila2Change() {}
-void Tform_hra::cmb_zbran1Select() {}
-void Tform_hra::cmb_zbran2Select() {}
+namespace {
+
+// The game's settings as the settings window holds them when a game starts.
+void prevezmi_nastaveni(Tform_hra& f, const Tform_nastaveni& n)
+{
+    zvuk = n.chk_zvuk->isChecked();
+    const int rychlost = n.scr_rychlost->value();
+    if (rychlost >= 0 && rychlost < static_cast<int>(tabulka_zpozdeni.size()))
+        zpozdeni = tabulka_zpozdeni[static_cast<std::size_t>(rychlost)];
+    hrac[0].barva = n.clb_hrac1->selected();
+    hrac[1].barva = n.clb_hrac2->selected();
+
+    if (n.rdb_clovek_clovek->isChecked())
+        typ_hry = dva_hraci;
+    if (n.rdb_clovek_pocitac->isChecked()) {
+        typ_hry = proti_pocitaci;
+        const std::pair<const QRadioButton*, Difficulty> urovne[] = {
+            {n.rdb_trenink, trenink},         {n.rdb_zacatecnik, zacatecnik},
+            {n.rdb_pokrocily, pokrocily},     {n.rdb_profesional, profesional},
+            {n.rdb_expert, expert},
+        };
+        for (const auto& [tlacitko, uroven] : urovne)
+            if (tlacitko->isChecked())
+                obtiznost = uroven;
+    }
+    if (n.rdb_internet->isChecked()) {
+        if (n.rdb_server->isChecked())
+            typ_hry = sit_server;
+        if (n.rdb_klient->isChecked())
+            typ_hry = sit_klient;
+    }
+
+    f.lbl_jmeno1->setText(n.edt_jmeno1->text());
+    f.lbl_jmeno2->setText(n.edt_jmeno2->text());
+}
+
+const char* const soubor_nebe = "data/nebe.bmp";
+
+} // namespace
+
+void Tform_hra::FormShow()
+{
+    hra_zacala_ = true;
+    if (form_nastaveni)
+        prevezmi_nastaveni(*this, *form_nastaveni);
+
+    for (PlayerState& h : hrac) {
+        h.penize = 2500;
+        h.naboje[stredni_strela] = 5;
+        h.naboje[velka_strela] = 3;
+        h.naboje[mini_nuke] = 0;
+        h.naboje[mega_nuke] = 0;
+        h.stav = 0;
+    }
+
+    nebe = std::make_unique<QImage>();
+    if (!nebe->load(QString::fromLatin1(soubor_nebe))) {
+        // Without its sky the game does not start; the window stays, to be closed.
+        nebe.reset();
+        QMessageBox chyba(QMessageBox::Critical, QStringLiteral("Tarvana"),
+                          QStringLiteral("Nelze nacist soubor \"%1\".\n%2")
+                              .arg(QString::fromLatin1(soubor_nebe),
+                                   QDir::current().absoluteFilePath(
+                                       QString::fromLatin1(soubor_nebe))),
+                          QMessageBox::Ok, this);
+        chyba.exec();
+        return;
+    }
+    kresli_nebe(platno(), *nebe);
+
+    nove_kolo(*this, 0);
+}
+
+void Tform_hra::FormClose()
+{
+    // The brush lets go of the sky before the picture itself goes.
+    if (platno().brush_pattern())
+        platno().set_brush_color(platno().brush_color());
+    nebe.reset();
+}
+
+void Tform_hra::scr_uhel1Change()
+{
+    kresli_tank(platno(), 0, barva_nebe);
+    hrac[0].uhel = 90 - scr_uhel1->value();
+    kresli_tank(platno(), 0, 0);
+    ukaz();
+    lbl_uhel1->setNum(hrac[0].uhel);
+}
+
+void Tform_hra::scr_uhel2Change()
+{
+    kresli_tank(platno(), 1, barva_nebe);
+    hrac[1].uhel = std::abs(scr_uhel2->value() - 90) + 90;
+    kresli_tank(platno(), 1, 0);
+    ukaz();
+    lbl_uhel2->setNum(scr_uhel2->value());
+}
+
+namespace {
+
+void zmena_sily(Tform_hra& f, int p)
+{
+    hrac[p].sila = f.scr_sila(p)->value();
+    f.lbl_sila(p)->setNum(hrac[p].sila);
+}
+
+void vyber_zbrane(Tform_hra& f, int p)
+{
+    hrac[p].zbran = f.cmb_zbran(p)->currentIndex();
+    f.btn_pal->setEnabled(muze_strilet(p));
+    for (int k = 0; k < pocet_zbrani; ++k)
+        f.lbl_naboje(p, k)->setVisible(k == hrac[p].zbran);
+}
+
+} // namespace
+
+void Tform_hra::scr_sila1Change() { zmena_sily(*this, 0); }
+void Tform_hra::scr_sila2Change() { zmena_sily(*this, 1); }
+void Tform_hra::cmb_zbran1Select() { vyber_zbrane(*this, 0); }
+void Tform_hra::cmb_zbran2Select() { vyber_zbrane(*this, 1); }

@@ -130,6 +130,8 @@ public:
     };
     bool zavira_se() const { return zavrit_po_akci_; }
     bool bezi_akce() const { return hloubka_akci_ > 0; }
+    // FormShow has run (it runs once the shown window is first on the screen).
+    bool hra_zacala() const { return hra_zacala_; }
 
     // --- event handlers
     void FormShow();
@@ -154,6 +156,7 @@ private:
     int hloubka_akci_ = 0;
     bool zavrit_po_akci_ = false;
     bool zobrazeno_ = false;
+    bool hra_zacala_ = false;   // FormShow has run for this window
 };
 
 extern Tform_hra* form_hra;

@@ -1,6 +1,102 @@
 #include "game/turns.h"
+
+#include "battlefield/drawing.h"
+#include "battlefield/terrain.h"
+#include "combat/flight.h"
+#include "combat/wind.h"
+#include "game/platform.h"
 #include "game/tarvana_hra.h"
 
-void nove_kolo(Tform_hra&, int) {}
-void zmena_tahu(Tform_hra&) {}
-void ukaz_penize(Tform_hra&) {}
+#include <initializer_list>
+
+void ukaz_penize(Tform_hra& f)
+{
+    for (int p : {0, 1})
+        f.lbl_penize(p)->setNum(hrac[p].penize);
+}
+
+void nove_kolo(Tform_hra& f, int zacina)
+{
+    if (zvuk)
+        platform::play_sound("data/start.wav");
+    platform::random_source().seed(static_cast<std::uint32_t>(platform::clock().seconds()));
+    novy_vitr(f);
+    ukaz_penize(f);
+
+    for (int p : {0, 1}) {
+        PlayerState& h = hrac[p];
+        h.uhel = p == 0 ? 45 : 135;
+        h.sila = 70;
+        h.zbran = zakladni_strela;
+        h.energie = plna_energie;
+        h.nafta = plna_nadrz;
+    }
+    bonus_x = 0;
+
+    // A bar that really moves runs its handler, which sets the same values again (and
+    // redraws the tank where it stood on the old landscape; the new one covers that).
+    for (int p : {0, 1}) {
+        f.scr_uhel(p)->setValue(45);
+        f.scr_sila(p)->setValue(70);
+    }
+
+    for (int p : {0, 1}) {
+        f.cmb_zbran(p)->setCurrentIndex(zakladni_strela);
+        for (int k = 0; k < pocet_zbrani; ++k)
+            f.lbl_naboje(p, k)->setVisible(k == zakladni_strela);
+        f.cgg_energie(p)->setProgress(hrac[p].energie);
+        f.cgg_nadrz(p)->setProgress(hrac[p].nafta);
+        for (int k = stredni_strela; k < pocet_zbrani; ++k)
+            f.lbl_naboje(p, k)->setNum(hrac[p].naboje[k]);
+    }
+
+    vytvor_krajinu();
+    kresli_krajinu(f.platno());
+    kresli_tank(f.platno(), 0, 0);
+    kresli_tank(f.platno(), 1, 0);
+
+    na_tahu = zacina;
+    zmena_tahu(f);
+    f.obnov_okno();
+}
+
+bool muze_strilet(int p)
+{
+    const std::int32_t z = hrac[p].zbran;
+    return z == zakladni_strela || (z > 0 && z < pocet_zbrani && hrac[p].naboje[z] != 0);
+}
+
+namespace {
+
+void predej_ovladani(Tform_hra& f, int p)
+{
+    // The tank flashes blue for a moment to show whose turn it is.
+    kresli_tank(f.platno(), p, clBlue);
+    f.ukaz();
+    f.pauza(100);
+    kresli_tank(f.platno(), p, 0);
+    f.ukaz();
+
+    f.scr_uhel(p)->setEnabled(true);
+    f.scr_sila(p)->setEnabled(true);
+    f.cmb_zbran(p)->setEnabled(true);
+    f.btn_obchod->setEnabled(true);
+    if (muze_strilet(p)) {
+        f.btn_pal->setEnabled(true);
+        f.btn_pal->setFocus();
+    }
+    probiha_akce = false;
+}
+
+} // namespace
+
+void zmena_tahu(Tform_hra& f)
+{
+    zakaz_ovladani(f);
+
+    if (na_tahu == 0 && typ_hry != sit_klient)
+        predej_ovladani(f, 0);
+    else if (na_tahu == 1 && (typ_hry == dva_hraci || typ_hry == sit_klient))
+        predej_ovladani(f, 1);
+    // Otherwise the computer or the other computer moves: nothing is handed over here.
+}

@@ -8,3 +8,6 @@ void nove_kolo(Tform_hra& f, int zacina);
 void zmena_tahu(Tform_hra& f);
 // Both money labels from the players' credits.
 void ukaz_penize(Tform_hra& f);
+// Player p's selected weapon can be fired: the basic shell always, the others while any
+// are left (decides whether btn_pal is enabled).
+bool muze_strilet(int p);
