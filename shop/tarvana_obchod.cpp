@@ -1,14 +1,250 @@
 #include "shop/tarvana_obchod.h"
 
+#include "game/platform.h"
+#include "game/tarvana_hra.h"
+#include "settings/tarvana_nastaveni.h"
+
+#include <QShowEvent>
+#include <cmath>
+#include <limits>
+#include <utility>
+
 Tform_obchod* form_obchod = nullptr;
 
-Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent) {}
-void Tform_obchod::FormShow() {}
-void Tform_obchod::btn_stredniClick() {}
-void Tform_obchod::btn_velkaClick() {}
-void Tform_obchod::btn_miniClick() {}
-void Tform_obchod::btn_megaClick() {}
-void Tform_obchod::btn_benzinClick() {}
-void Tform_obchod::btn_energieClick() {}
-void Tform_obchod::showEvent(QShowEvent* e) { QDialog::showEvent(e); }
-void obnov_obchod(Tform_obchod&) {}
+namespace {
+
+QFont okno_font()
+{
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setPixelSize(11);
+    return f;
+}
+
+// A 13-pixel-high label in the window's font, or in that font made bold or underlined;
+// w < 0 sizes it to its text.
+enum class Pismo { obycejne, tucne, podtrzene };
+
+QLabel* popisek(QWidget* parent, int x, int y, const QString& text, int w = -1,
+                Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
+                Pismo pismo = Pismo::obycejne)
+{
+    auto* l = new QLabel(text, parent);
+    if (pismo != Pismo::obycejne) {
+        QFont font = okno_font();
+        font.setBold(pismo == Pismo::tucne);
+        font.setUnderline(pismo == Pismo::podtrzene);
+        l->setFont(font);
+    }
+    l->setAlignment(align);
+    l->adjustSize();
+    if (w < 0) {
+        w = l->width();
+    } else if ((align & Qt::AlignRight) && l->width() > w) {
+        // A wider stand-in for the bold font would lose the heading's first letters:
+        // keep its right edge over the column and let it grow to the left.
+        x -= l->width() - w;
+        w = l->width();
+    }
+    l->setGeometry(x, y, w, 13);
+    return l;
+}
+
+// Every buy button starts disabled; obnov_obchod decides when the shop is shown.
+QPushButton* koupit(QWidget* parent, int x, int y)
+{
+    auto* b = new QPushButton(QStringLiteral("Koupit"), parent);
+    b->setGeometry(x, y, 57, 25);
+    b->setEnabled(false);
+    return b;
+}
+
+QGroupBox* skupina(QWidget* parent, const QString& titulek, int x, int y, int w, int h)
+{
+    auto* g = new QGroupBox(titulek, parent);
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+QLabel* hodnota(QGroupBox* g)
+{
+    return popisek(g, 4, g->height() / 2 - 2, QStringLiteral("0"), g->width() - 8,
+                   Qt::AlignCenter);
+}
+
+} // namespace
+
+int cele_cislo(const QString& text)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok);
+    if (ok)
+        return v;
+    const double d = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        return 0;
+    if (d >= std::numeric_limits<int>::max())
+        return std::numeric_limits<int>::max();
+    if (d <= std::numeric_limits<int>::min())
+        return std::numeric_limits<int>::min();
+    return static_cast<int>(d);
+}
+
+Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Tarvana - Obchod"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
+                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(489, 175);
+    setFont(okno_font());
+
+    grp_zbrane = skupina(this, QStringLiteral("Zbrane"), 0, 0, 257, 175);
+    const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
+    lbl_typstrely = popisek(grp_zbrane, 75, 16, QStringLiteral("Typ strely"), -1,
+                            Qt::AlignLeft | Qt::AlignVCenter, Pismo::tucne);
+    lbl_cena = popisek(grp_zbrane, 155, 16, QStringLiteral("Cena"), 30, vpravo, Pismo::tucne);
+    lbl_naboje = popisek(grp_zbrane, 200, 16, QStringLiteral("Naboje"), 41, vpravo,
+                         Pismo::tucne);
+    bvl_zbrane = new QFrame(grp_zbrane);
+    bvl_zbrane->setFrameShape(QFrame::HLine);
+    bvl_zbrane->setFrameShadow(QFrame::Sunken);
+    bvl_zbrane->setGeometry(2, 37, 253, 2);
+
+    struct Radek {
+        QPushButton*& tlacitko;
+        QLabel*& nazev;
+        QLabel*& cena;
+        QLabel*& naboje;
+        const char* text;
+        int druh;
+    };
+    const Radek radky[] = {
+        {btn_stredni, lbl_stredni, lbl_stredni_cena, lbl_naboje_stredni, "Stredni strela", stredni_strela},
+        {btn_velka, lbl_velka, lbl_velka_strela, lbl_naboje_velka, "Velka strela", velka_strela},
+        {btn_mini, lbl_mini, lbl_mini_cena, lbl_naboje_mini, "Mini Nuke", mini_nuke},
+        {btn_mega, lbl_mega, lbl_mega_cena, lbl_naboje_mega, "Mega nuke", mega_nuke},
+    };
+    int y = 46;
+    for (const Radek& r : radky) {
+        r.tlacitko = koupit(grp_zbrane, 8, y);
+        r.nazev = popisek(grp_zbrane, 75, y + 6, QString::fromLatin1(r.text), -1,
+                          Qt::AlignLeft | Qt::AlignVCenter, Pismo::podtrzene);
+        r.cena = popisek(grp_zbrane, 155, y + 6, QString::number(cena_strely[r.druh]), 33,
+                         Qt::AlignCenter);
+        r.naboje = popisek(grp_zbrane, 208, y + 6, QStringLiteral("0"), 25, Qt::AlignCenter);
+        y += 32;
+    }
+
+    grp_vybaveni = skupina(this, QStringLiteral("Vybaveni"), 264, 0, 225, 105);
+    btn_benzin = koupit(grp_vybaveni, 8, 24);
+    lbl_benzin = popisek(grp_vybaveni, 83, 28, QStringLiteral("Nafta"));
+    lbl_benzin_cena = popisek(grp_vybaveni, 147, 28, QStringLiteral("50 kreditu"), 70,
+                              Qt::AlignCenter);
+    btn_energie = koupit(grp_vybaveni, 8, 64);
+    lbl_energie = popisek(grp_vybaveni, 83, 68, QStringLiteral("Energie"));
+    lbl_energie_cena = popisek(grp_vybaveni, 147, 68, QStringLiteral("150 kreditu"), 70,
+                               Qt::AlignCenter);
+
+    grp_energie = skupina(this, QStringLiteral("Energie"), 264, 112, 57, 57);
+    lbl_stav_energie = hodnota(grp_energie);
+    grp_nafta = skupina(this, QStringLiteral("Nafta"), 328, 111, 57, 58);
+    lbl_stav_nafta = hodnota(grp_nafta);
+    grp_stav_kreditu = skupina(this, QStringLiteral("Stav kreditu"), 392, 112, 89, 57);
+    lbl_stav_kredit = hodnota(grp_stav_kreditu);
+
+    connect(btn_stredni, &QPushButton::clicked, this, [this] { btn_stredniClick(); });
+    connect(btn_velka, &QPushButton::clicked, this, [this] { btn_velkaClick(); });
+    connect(btn_mini, &QPushButton::clicked, this, [this] { btn_miniClick(); });
+    connect(btn_mega, &QPushButton::clicked, this, [this] { btn_megaClick(); });
+    connect(btn_benzin, &QPushButton::clicked, this, [this] { btn_benzinClick(); });
+    connect(btn_energie, &QPushButton::clicked, this, [this] { btn_energieClick(); });
+}
+
+Tform_hra* Tform_obchod::hra() const { return bojiste ? bojiste.data() : form_hra; }
+
+void Tform_obchod::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    // A window manager's own show (after a restore) is not a new visit.
+    if (!e->spontaneous())
+        FormShow();
+}
+
+void Tform_obchod::FormShow()
+{
+    Tform_hra* f = hra();
+    if (!f)
+        return;
+    // cmb_zbran1 is enabled exactly during player 1's turn.
+    hrac_obchodu = f->cmb_zbran1->isEnabled() ? 0 : 1;
+    const int p = hrac_obchodu;
+    const auto cislo = [](int v) { return QString::number(v); };
+    lbl_stav_kredit->setText(cislo(cele_cislo(f->lbl_penize(p)->text())));
+    lbl_stav_energie->setText(cislo(f->cgg_energie(p)->progress()));
+    lbl_stav_nafta->setText(cislo(f->cgg_nadrz(p)->progress()));
+    QLabel* const pocty[] = {lbl_naboje_stredni, lbl_naboje_velka, lbl_naboje_mini,
+                             lbl_naboje_mega};
+    for (int druh = stredni_strela; druh <= mega_nuke; ++druh)
+        pocty[druh - 1]->setText(cislo(cele_cislo(f->lbl_naboje(p, druh)->text())));
+    zvuk_obchodu = form_nastaveni && form_nastaveni->chk_zvuk
+                   && form_nastaveni->chk_zvuk->isChecked();
+    obnov_obchod(*this);
+}
+
+void obnov_obchod(Tform_obchod& o)
+{
+    const int kredit = cele_cislo(o.lbl_stav_kredit->text());
+    const std::pair<QPushButton*, int> ceny[] = {
+        {o.btn_stredni, cena_strely[stredni_strela]}, {o.btn_velka, cena_strely[velka_strela]},
+        {o.btn_mini, cena_strely[mini_nuke]},         {o.btn_mega, cena_strely[mega_nuke]},
+        {o.btn_benzin, cena_nafty},                   {o.btn_energie, cena_energie},
+    };
+    for (const auto& [tlacitko, cena] : ceny)
+        tlacitko->setEnabled(kredit >= cena);
+
+    Tform_hra* f = o.hra();
+    if (!f)
+        return;
+    const int p = o.hrac_obchodu;
+    f->lbl_penize(p)->setText(o.lbl_stav_kredit->text());
+    f->cgg_energie(p)->setProgress(cele_cislo(o.lbl_stav_energie->text()));
+    if (f->cgg_energie(p)->progress() >= plna_energie)
+        o.btn_energie->setEnabled(false);
+    f->cgg_nadrz(p)->setProgress(cele_cislo(o.lbl_stav_nafta->text()));
+    if (f->cgg_nadrz(p)->progress() >= plna_nadrz)
+        o.btn_benzin->setEnabled(false);
+    f->lbl_naboje(p, stredni_strela)->setText(o.lbl_naboje_stredni->text());
+    f->lbl_naboje(p, velka_strela)->setText(o.lbl_naboje_velka->text());
+    f->lbl_naboje(p, mini_nuke)->setText(o.lbl_naboje_mini->text());
+    f->lbl_naboje(p, mega_nuke)->setText(o.lbl_naboje_mega->text());
+}
+
+void Tform_obchod::kup(int cena, QLabel* hodnota, int davka, int strop)
+{
+    const int kredit = cele_cislo(lbl_stav_kredit->text());
+    // The buttons already keep an unaffordable purchase out; this keeps it out for
+    // anything else that reaches a handler.
+    if (kredit < cena)
+        return;
+    lbl_stav_kredit->setText(QString::number(kredit - cena));
+    int v = cele_cislo(hodnota->text()) + davka;
+    // The cap cuts the amount short, never the price.
+    if (strop > 0 && v > strop)
+        v = strop;
+    hodnota->setText(QString::number(v));
+    obnov_obchod(*this);
+    if (zvuk_obchodu)
+        platform::play_sound("data/nakup.wav");
+}
+
+void Tform_obchod::btn_stredniClick()
+{
+    kup(cena_strely[stredni_strela], lbl_naboje_stredni, 1, 0);
+}
+void Tform_obchod::btn_velkaClick() { kup(cena_strely[velka_strela], lbl_naboje_velka, 1, 0); }
+void Tform_obchod::btn_miniClick() { kup(cena_strely[mini_nuke], lbl_naboje_mini, 1, 0); }
+void Tform_obchod::btn_megaClick() { kup(cena_strely[mega_nuke], lbl_naboje_mega, 1, 0); }
+void Tform_obchod::btn_benzinClick() { kup(cena_nafty, lbl_stav_nafta, davka_nafty, plna_nadrz); }
+void Tform_obchod::btn_energieClick()
+{
+    kup(cena_energie, lbl_stav_energie, davka_energie, plna_energie);
+}

@@ -4,7 +4,10 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+
+class Tform_hra;
 
 class Tform_obchod : public QDialog {
     Q_OBJECT
@@ -50,6 +53,9 @@ public:
 
     int hrac_obchodu = 0;       // the shop player, fixed when the shop is shown
     bool zvuk_obchodu = false;  // read from the settings' sound box when shown
+    // The battlefield whose status controls the shop reads and writes (form_hra if unset).
+    QPointer<Tform_hra> bojiste;
+    Tform_hra* hra() const;
 
     void FormShow();
     void btn_stredniClick();
@@ -61,8 +67,16 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+
+private:
+    // One purchase: the full price, then the amount added to the value label, up to cap
+    // (0 for none).
+    void kup(int cena, QLabel* hodnota, int davka, int strop);
 };
 
 void obnov_obchod(Tform_obchod& o);
+
+// A status label's text as a whole number: decimals are cut off, anything else is 0.
+int cele_cislo(const QString& text);
 
 extern Tform_obchod* form_obchod;
