@@ -288,3 +288,28 @@ TEST_F(FireButtonTest, TwoHumansPlaySeveralRoundsThroughTheFireButton)
     }
     EXPECT_EQ(kola, 3) << strel << " shots";
 }
+
+TEST_F(FireButtonTest, AgainstTheComputerOneClickPlaysBothShotsThenHandsBackTheTurn)
+{
+    typ_hry = proti_pocitaci;
+    spust_hru();
+    rovne_pole();
+    bool hrac1_zakazan = true;
+    int kroku_pocitace = 0;
+    pump.hook = [&] {
+        if (sound.count("data/vystrel.wav") == 2) {
+            ++kroku_pocitace;
+            hrac1_zakazan = hrac1_zakazan && !f().btn_pal->isEnabled()
+                && !f().scr_uhel1->isEnabled() && !f().btn_obchod->isEnabled();
+        }
+    };
+    QTest::mouseClick(f().btn_pal, Qt::LeftButton);
+    EXPECT_EQ(sound.count("data/vystrel.wav"), 2);
+    EXPECT_GT(kroku_pocitace, 0);
+    EXPECT_TRUE(hrac1_zakazan);
+    EXPECT_EQ(na_tahu, 0);
+    EXPECT_TRUE(f().btn_pal->isEnabled());
+    EXPECT_TRUE(f().scr_uhel1->isEnabled());
+    EXPECT_FALSE(f().scr_uhel2->isEnabled());
+    EXPECT_FALSE(probiha_akce);
+}
