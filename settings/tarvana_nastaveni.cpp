@@ -1,16 +1,369 @@
 #include "settings/tarvana_nastaveni.h"
 
+#include "game/hints.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QIcon>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <initializer_list>
+
 Tform_nastaveni* form_nastaveni = nullptr;
 
-Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent) {}
-Tform_nastaveni::~Tform_nastaveni() = default;
-void Tform_nastaveni::rdb_clovek_pocitacClick() {}
-void Tform_nastaveni::rdb_clovek_clovekClick() {}
-void Tform_nastaveni::rdb_internetClick() {}
-void Tform_nastaveni::rdb_serverClick() {}
-void Tform_nastaveni::rdb_klientClick() {}
-void Tform_nastaveni::edt_jmeno1Exit() {}
-void Tform_nastaveni::edt_jmeno2Exit() {}
-void Tform_nastaveni::btn_okClick() {}
-void Tform_nastaveni::CheckBox1Click() {}
-bool Tform_nastaveni::eventFilter(QObject* w, QEvent* e) { return QDialog::eventFilter(w, e); }
+namespace {
+
+constexpr int vyska_okna = 327;
+constexpr int ramecek_okna = 3;
+constexpr int sirka_bez_logu = 550;
+constexpr int sirka_s_logem = 786;
+
+QGroupBox* skupina(QWidget* parent, int x, int y, int w, int h, const QString& titulek)
+{
+    auto* g = new QGroupBox(titulek, parent);
+    g->setGeometry(x, y, w, h);
+    return g;
+}
+
+QRadioButton* prepinac(QWidget* parent, int x, int y, const QString& text)
+{
+    auto* r = new QRadioButton(text, parent);
+    r->setGeometry(x, y, r->sizeHint().width(), 17);
+    return r;
+}
+
+QCheckBox* zaskrtavatko(QWidget* parent, int x, int y, const QString& text)
+{
+    auto* c = new QCheckBox(text, parent);
+    c->setGeometry(x, y, c->sizeHint().width(), 17);
+    return c;
+}
+
+QLabel* popisek(QWidget* parent, int x, int y, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->adjustSize();
+    l->move(x, y);
+    return l;
+}
+
+QLabel* popisek(QWidget* parent, int x, int y, int w, int h, const QString& text)
+{
+    auto* l = new QLabel(text, parent);
+    l->setGeometry(x, y, w, h);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return l;
+}
+
+QLineEdit* pole(QWidget* parent, int x, int y, const QString& text)
+{
+    auto* e = new QLineEdit(text, parent);
+    e->setGeometry(x, y, 97, 21);
+    return e;
+}
+
+QPushButton* tlacitko(QWidget* parent, int x, int y, int w, int h, const QString& text)
+{
+    auto* b = new QPushButton(text, parent);
+    b->setGeometry(x, y, w, h);
+    return b;
+}
+
+// The OK glyph: a tick, green when the button can be pressed, grey when it cannot.
+QPixmap fajfka(const QColor& barva)
+{
+    QPixmap p(18, 18);
+    p.fill(Qt::transparent);
+    QPainter g(&p);
+    g.setRenderHint(QPainter::Antialiasing);
+    QPainterPath tah;
+    tah.moveTo(3, 9.5);
+    tah.lineTo(7.5, 14);
+    tah.lineTo(15, 4);
+    g.setPen(QPen(barva.darker(160), 4.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    g.drawPath(tah);
+    g.setPen(QPen(barva, 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    g.drawPath(tah);
+    return p;
+}
+
+QIcon glyf_ok()
+{
+    QIcon ikona;
+    ikona.addPixmap(fajfka(QColor(0, 160, 0)), QIcon::Normal);
+    ikona.addPixmap(fajfka(QColor(150, 150, 150)), QIcon::Disabled);
+    return ikona;
+}
+
+void zprava(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+void povol(std::initializer_list<QWidget*> prvky, bool ano)
+{
+    for (QWidget* w : prvky)
+        w->setEnabled(ano);
+}
+
+} // namespace
+
+Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Tarvana - Nastaveni"));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPixelSize(11);
+    setFont(font);
+    nastav_vnejsi_sirku(sirka_bez_logu);
+
+    grp_typhry = skupina(this, 8, 8, 153, 113, QStringLiteral("Typ hry"));
+    rdb_clovek_pocitac = prepinac(grp_typhry, 8, 24, QStringLiteral("Hrac proti pocitaci"));
+    rdb_clovek_pocitac->setChecked(true);
+    napoveda(rdb_clovek_pocitac,
+             QStringLiteral("Zalozi hru uzivatel proti pocitaci - lze volit jeho obtiznost."));
+    rdb_clovek_clovek = prepinac(grp_typhry, 8, 54, QStringLiteral("2 hraci proti sobe"));
+    napoveda(rdb_clovek_clovek,
+             QStringLiteral("Zalozeni hry dvou hracu proti sobe na jednom pocitaci."));
+    rdb_internet = prepinac(grp_typhry, 8, 80, QStringLiteral("Hra pres internet"));
+    rdb_internet->setEnabled(false);
+    napoveda(rdb_internet, QStringLiteral("Zalozeni hry pro dva hrace pres internet."));
+
+    grp_obtiznost = skupina(this, 168, 8, 113, 193, QStringLiteral("Obtiznost pocitace"));
+    rdb_trenink = prepinac(grp_obtiznost, 8, 24, QStringLiteral("Trenink"));
+    rdb_zacatecnik = prepinac(grp_obtiznost, 8, 56, QStringLiteral("Zacatecnik"));
+    rdb_pokrocily = prepinac(grp_obtiznost, 8, 90, QStringLiteral("Pokrocily"));
+    rdb_pokrocily->setChecked(true);
+    rdb_profesional = prepinac(grp_obtiznost, 8, 126, QStringLiteral("Profesional"));
+    rdb_expert = prepinac(grp_obtiznost, 8, 160, QStringLiteral("Expert"));
+
+    grp_jmena = skupina(this, 288, 8, 249, 113, QStringLiteral("Nastaveni hracu"));
+    // One row per player: number, name (at most 14 characters) and tank colour.
+    const auto hrac = [this](int y, const QString& cislo, const QString& jmeno,
+                             const QString& hint, Color barva, QLabel*& lbl, QLineEdit*& edt,
+                             ColorPicker*& clb) {
+        lbl = popisek(grp_jmena, 8, y, cislo);
+        edt = pole(grp_jmena, 24, y + 16, jmeno);
+        edt->setMaxLength(14);
+        napoveda(edt, hint);
+        clb = new ColorPicker(grp_jmena);
+        clb->setGeometry(128, y + 16, 113, 22);
+        clb->select(barva);
+        napoveda(clb, QStringLiteral("Nastaveni barvy tanku."));
+    };
+    hrac(16, QStringLiteral("1."), QStringLiteral("Hrac 1"), QStringLiteral("Jmeno prvniho hrace."),
+         clMaroon, lbl_hrac1, edt_jmeno1, clb_hrac1);
+    hrac(56, QStringLiteral("2."), QStringLiteral("Hrac 2"), QStringLiteral("Jmeno druheho hrace."),
+         clBlue, lbl_hrac2, edt_jmeno2, clb_hrac2);
+
+    grp_internet = skupina(this, 8, 128, 153, 129, QStringLiteral("Nastaveni internetu"));
+    rdb_server = new QRadioButton(grp_internet);
+    rdb_server->setGeometry(8, 32, 17, 17);
+    rdb_server->setChecked(true);
+    btn_server = tlacitko(grp_internet, 32, 27, 105, 25, QStringLiteral("Zalozeni nove hry"));
+    napoveda(btn_server, QStringLiteral("Zalozi hru pres internet a ceka na spoluhrace."));
+    rdb_klient = new QRadioButton(grp_internet);
+    rdb_klient->setGeometry(8, 64, 17, 17);
+    btn_klient = tlacitko(grp_internet, 32, 59, 105, 25, QStringLiteral("Pripojit ke hre"));
+    napoveda(btn_klient, QStringLiteral("Pripoji se k dane IP adrese, na ktere musi bezet Tarvana "
+                                        "se spustenym serverem."));
+    lbl_adresa = popisek(grp_internet, 16, 95, QStringLiteral("IP:"));
+    edt_adresa = pole(grp_internet, 40, 92, QStringLiteral("localhost"));
+    napoveda(edt_adresa, QStringLiteral("Adresa serveru, ke kteremu se chcete pripojit."));
+    povol({rdb_server, btn_server, rdb_klient, btn_klient, edt_adresa}, false);
+
+    grp_informace = skupina(this, 296, 128, 241, 73, QStringLiteral("Informace o hre"));
+    lbl_informace = popisek(grp_informace, 8, 18, 225, 42,
+                            QStringLiteral("Vytvorena hra pro 1 hrace proti pocitaci."));
+    lbl_informace->setWordWrap(true);
+    napoveda(lbl_informace, QStringLiteral("Zobrazuje informace o aktualne zalozene hre."));
+
+    grp_info_internet = skupina(this, 168, 208, 369, 49, QStringLiteral("Informace o internetu"));
+    lbl_info_internet = popisek(grp_info_internet, 8, 18, 353, 25, QStringLiteral("Neni aktivni."));
+    napoveda(lbl_info_internet,
+             QStringLiteral("Zobrazuje zakladni informace o internetove komunikaci."));
+
+    btn_ok = tlacitko(this, 472, 276, 65, 35, QStringLiteral("&OK"));
+    btn_ok->setIcon(glyf_ok());
+    btn_ok->setIconSize(QSize(18, 18));
+    btn_ok->setDefault(true);
+    napoveda(btn_ok, QStringLiteral("Ulozi nastaveni hry a vrati se do hlavniho menu."));
+
+    // The log lies beyond the designed client area; it shows only with the network game.
+    mmb_internet = new QPlainTextEdit(this);
+    mmb_internet->setGeometry(544, 8, 225, 313);
+    mmb_internet->setReadOnly(true);
+    mmb_internet->setPlainText(QStringLiteral("Podrobnosti o internetove komunikaci..."));
+    napoveda(mmb_internet, QStringLiteral("Zobrazuje podrobne informace o internetove komunikaci."));
+
+    grp_moznosti = skupina(this, 8, 264, 233, 57, QStringLiteral("Moznosti hry"));
+    chk_zvuk = zaskrtavatko(grp_moznosti, 24, 24, QStringLiteral("Zvuk"));
+    chk_zvuk->setChecked(true);
+    napoveda(chk_zvuk, QStringLiteral("Vypina a zapina zvuk behem hry."));
+    CheckBox1 = zaskrtavatko(grp_moznosti, 88, 24, QStringLiteral("Zobrazovat napovedu"));
+    CheckBox1->setChecked(true);
+    napoveda(CheckBox1,
+             QStringLiteral("Vypina a zapina bublinkove napovedy u ovladacich prvku."));
+
+    grp_rychlost = skupina(this, 248, 264, 217, 57, QStringLiteral("Rychlost hry"));
+    lbl_pomala = popisek(grp_rychlost, 8, 26, QStringLiteral("Pomala"));
+    scr_rychlost = new QScrollBar(Qt::Horizontal, grp_rychlost);
+    scr_rychlost->setGeometry(56, 24, 105, 17);
+    scr_rychlost->setRange(0, 6);
+    scr_rychlost->setSingleStep(1);
+    scr_rychlost->setPageStep(1);
+    scr_rychlost->setValue(3);
+    scr_rychlost->setFocusPolicy(Qt::StrongFocus);
+    napoveda(scr_rychlost, QStringLiteral("Zmeni rychlost letici strely."));
+    lbl_rychla = popisek(grp_rychlost, 168, 26, QStringLiteral("Rychla"));
+
+    // Group by group, as the window was laid out.
+    const QWidget* const poradi[] = {
+        rdb_clovek_pocitac, rdb_clovek_clovek, rdb_internet,
+        rdb_server, btn_server, rdb_klient, btn_klient, edt_adresa,
+        rdb_trenink, rdb_zacatecnik, rdb_pokrocily, rdb_profesional, rdb_expert,
+        edt_jmeno1, clb_hrac1, edt_jmeno2, clb_hrac2,
+        btn_ok, mmb_internet, chk_zvuk, CheckBox1, scr_rychlost};
+    for (std::size_t i = 1; i < std::size(poradi); ++i)
+        setTabOrder(const_cast<QWidget*>(poradi[i - 1]), const_cast<QWidget*>(poradi[i]));
+
+    const auto pri_vyberu = [this](QRadioButton* r, void (Tform_nastaveni::*obsluha)()) {
+        connect(r, &QRadioButton::toggled, this, [this, obsluha](bool zvoleno) {
+            if (zvoleno)
+                (this->*obsluha)();
+        });
+    };
+    pri_vyberu(rdb_clovek_pocitac, &Tform_nastaveni::rdb_clovek_pocitacClick);
+    pri_vyberu(rdb_clovek_clovek, &Tform_nastaveni::rdb_clovek_clovekClick);
+    pri_vyberu(rdb_internet, &Tform_nastaveni::rdb_internetClick);
+    pri_vyberu(rdb_server, &Tform_nastaveni::rdb_serverClick);
+    pri_vyberu(rdb_klient, &Tform_nastaveni::rdb_klientClick);
+    connect(CheckBox1, &QCheckBox::toggled, this, &Tform_nastaveni::CheckBox1Click);
+    connect(btn_ok, &QPushButton::clicked, this, &Tform_nastaveni::btn_okClick);
+    connect(btn_server, &QPushButton::clicked, this, &Tform_nastaveni::btn_serverClick);
+    connect(btn_klient, &QPushButton::clicked, this, &Tform_nastaveni::btn_klientClick);
+    edt_jmeno1->installEventFilter(this);
+    edt_jmeno2->installEventFilter(this);
+
+    zaloz_sit();
+}
+
+Tform_nastaveni::~Tform_nastaveni() { zrus_sit(); }
+
+void Tform_nastaveni::nastav_vnejsi_sirku(int sirka)
+{
+    setFixedSize(sirka - 2 * ramecek_okna, vyska_okna);
+}
+
+void Tform_nastaveni::mistni_hra(bool proti_pocitaci, const QString& informace)
+{
+    nastav_vnejsi_sirku(sirka_bez_logu);
+    deaktivuj_sockety();
+    povol({rdb_trenink, rdb_zacatecnik, rdb_pokrocily, rdb_profesional, rdb_expert},
+          proti_pocitaci);
+    povol({edt_jmeno1, edt_jmeno2}, true);
+    povol({rdb_server, rdb_klient, btn_server, btn_klient, edt_adresa}, false);
+    lbl_informace->setText(informace);
+    lbl_info_internet->setText(QStringLiteral("Neni aktivni."));
+    lbl_info_internet->repaint();
+    btn_ok->setEnabled(true);
+}
+
+void Tform_nastaveni::rdb_clovek_pocitacClick()
+{
+    mistni_hra(true, QStringLiteral("Vytvorena hra pro 1 hrace proti pocitaci."));
+}
+
+void Tform_nastaveni::rdb_clovek_clovekClick()
+{
+    mistni_hra(false, QStringLiteral("Vytvorena hra pro 2 hrace na tomto pocitaci."));
+}
+
+void Tform_nastaveni::rdb_internetClick()
+{
+    nastav_vnejsi_sirku(sirka_s_logem);
+    povol({rdb_trenink, rdb_zacatecnik, rdb_pokrocily, rdb_profesional, rdb_expert}, false);
+    povol({rdb_server, rdb_klient}, true);
+    if (rdb_server->isChecked()) {
+        btn_server->setEnabled(true);
+        povol({edt_adresa, edt_jmeno2}, false);
+    }
+    if (rdb_klient->isChecked()) {
+        povol({btn_klient, edt_adresa}, true);
+        edt_jmeno1->setEnabled(false);
+    }
+    lbl_informace->setText(QStringLiteral("Vytvareni hry pro 2 hrace pres internet..."));
+    lbl_info_internet->setText(QStringLiteral("Zvolte typ pripojeni pres internet."));
+    lbl_info_internet->repaint();
+    btn_ok->setEnabled(false);
+}
+
+// This computer hosts the game; its user is player 1.
+void Tform_nastaveni::rdb_serverClick()
+{
+    btn_server->setEnabled(true);
+    povol({btn_klient, edt_adresa}, false);
+    edt_jmeno1->setEnabled(true);
+    edt_jmeno2->setEnabled(false);
+}
+
+// This computer joins a game; its user is player 2.
+void Tform_nastaveni::rdb_klientClick()
+{
+    btn_server->setEnabled(false);
+    povol({btn_klient, edt_adresa}, true);
+    edt_jmeno1->setEnabled(false);
+    edt_jmeno2->setEnabled(true);
+}
+
+void Tform_nastaveni::edt_jmeno1Exit() { zkontroluj_jmeno(edt_jmeno1, edt_jmeno2); }
+void Tform_nastaveni::edt_jmeno2Exit() { zkontroluj_jmeno(edt_jmeno2, edt_jmeno1); }
+
+// Both fields are checked on entering and on leaving. When the focus moves straight from
+// one field into the other, the field being left is checked first; if its check pulls
+// the focus back, the other field never really got it, and the focus changes made by
+// the check itself (the message box, the focus put back) check nothing. So one move of
+// the focus shows each message at most once instead of the two fields taking the focus
+// from each other for ever.
+void Tform_nastaveni::zkontroluj_jmeno(QLineEdit* pole, QLineEdit* druhe)
+{
+    if (kontrola_bezi_)
+        return;
+    kontrola_bezi_ = true;
+    if (pole->text().isEmpty()) {
+        zprava(this, QStringLiteral("Jmeno nesmi byt prazdne!"));
+        pole->setFocus();
+    }
+    if (pole->text() == druhe->text()) {
+        zprava(this, QStringLiteral("Jmena nesmi byt stejna!"));
+        pole->setFocus();
+    }
+    kontrola_bezi_ = false;
+}
+
+void Tform_nastaveni::btn_okClick() { close(); }
+
+void Tform_nastaveni::CheckBox1Click() { zapni_napovedy(CheckBox1->isChecked()); }
+
+bool Tform_nastaveni::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == edt_jmeno1 || watched == edt_jmeno2) &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        // Only moves of the focus inside this window count: another window coming to
+        // the front (such as the check's own message box) is no entering or leaving.
+        const Qt::FocusReason duvod = static_cast<QFocusEvent*>(event)->reason();
+        if (duvod != Qt::ActiveWindowFocusReason && duvod != Qt::PopupFocusReason) {
+            if (watched == edt_jmeno1)
+                edt_jmeno1Exit();
+            else
+                edt_jmeno2Exit();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

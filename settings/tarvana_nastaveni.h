@@ -66,8 +66,8 @@ public:
     QLabel* lbl_rychla;
 
     // The network link (reached only when rdb_internet is enabled).
-    QTcpServer* server_socket;
-    QTcpSocket* client_socket;
+    QTcpServer* server_socket = nullptr;
+    QTcpSocket* client_socket = nullptr;
 
     // --- handlers of the window
     void rdb_clovek_pocitacClick();
@@ -111,7 +111,18 @@ protected:
 private:
     void zaloz_sit();           // creates the sockets and connects their events
     void zrus_sit();
+    // The name check of one field against the other, shared by both fields.
+    void zkontroluj_jmeno(QLineEdit* pole, QLineEdit* druhe);
+    // A game on this computer, against the computer or of two players.
+    void mistni_hra(bool proti_pocitaci, const QString& informace);
+    // The window's outer width; the frame is taken as 3 pixels on each side.
+    void nastav_vnejsi_sirku(int sirka);
     bool kontrola_bezi_ = false;
+    // The network link's own (settings/network_link.cpp).
+    void zavri_klienta();   // closes the client; its disconnect event comes once
+    void zavri_server();    // stops listening and drops the accepted connections
+    void prijmi_spojeni();
+    bool klient_aktivni_ = false;
 };
 
 extern Tform_nastaveni* form_nastaveni;

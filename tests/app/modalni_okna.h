@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <ostream>
 #include <vector>
 
 class ModalniOkna {
@@ -17,6 +18,8 @@ public:
     std::vector<QPointer<QWidget>> okna;
     // Runs on a modal window that is not a message box before it is closed.
     std::function<void(QWidget*)> pri_otevreni;
+    // Runs after a message box is closed, before its caller carries on.
+    std::function<void()> po_zavreni_zpravy;
 
     ModalniOkna()
     {
@@ -47,8 +50,13 @@ private:
         m->close();
         if (!m->isVisible())
             posledni_ = nullptr;
+        if (qobject_cast<QMessageBox*>(m) && po_zavreni_zpravy)
+            po_zavreni_zpravy();
     }
 
     QTimer casovac_;
     QPointer<QWidget> posledni_;
 };
+
+// Readable failures for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
