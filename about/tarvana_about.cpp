@@ -33,7 +33,9 @@ Zahlavi postav_zahlavi(QWidget* okno, int dx)
     z.nadpis->setFont(nadpis);
     z.nadpis->setGeometry(42 + dx, 16, 208, 58);
     z.verze = new QLabel(QString::fromLatin1(text_verze), okno);
-    z.verze->setGeometry(89 + dx, 80, 114, 13);
+    // Sized to its text, as a font other than the designed one needs.
+    z.verze->move(89 + dx, 80);
+    z.verze->adjustSize();
     return z;
 }
 
@@ -51,7 +53,7 @@ Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
     struct StatickyText {
         QLabel* Tform_about::*prvek;
         QRect misto;
-        const char* obsah;
+        QString obsah;
         bool tucne;
     };
     const StatickyText texty[] = {
@@ -72,19 +74,24 @@ Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
          "Tarvana je freeware a smi se volne sirit beze zmen. Autor neodpovida za zadne skody "
          "zpusobene jejim pouzivanim.", false},
         {&Tform_about::stt_autor, {137, 304, 177, 17}, "Autor: Mervoss", true},
-        {&Tform_about::stt_stranka, {107, 322, 239, 17}, "Stranky projektu - ", true},
+        {&Tform_about::stt_stranka, {107, 322, 239, 17},
+         QStringLiteral("Stranky projektu - ") + QString::fromLatin1(adresa_stranek), true},
     };
     for (const StatickyText& t : texty) {
-        auto* l = new QLabel(QString::fromLatin1(t.obsah), this);
+        auto* l = new QLabel(t.obsah, this);
         l->setGeometry(t.misto);
         l->setWordWrap(true);
         l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        if (t.tucne) {
-            QFont f = l->font();
-            f.setBold(true);
+        QFont f = l->font();
+        f.setBold(t.tucne);
+        // The boxes were measured for the designed font; a wider stand-in is drawn a
+        // little closer so that no line falls out of its box.
+        for (int rozestup = 100; rozestup >= 86; rozestup -= 2) {
+            f.setLetterSpacing(QFont::PercentageSpacing, rozestup);
             l->setFont(f);
+            if (l->heightForWidth(t.misto.width()) <= t.misto.height())
+                break;
         }
         this->*t.prvek = l;
     }
-    stt_stranka->setText(stt_stranka->text() + QString::fromLatin1(adresa_stranek));
 }

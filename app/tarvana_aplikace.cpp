@@ -6,6 +6,8 @@
 #include "settings/tarvana_nastaveni.h"
 #include "shop/tarvana_obchod.h"
 
+#include <QFont>
+#include <QStringList>
 #include <utility>
 
 TarvanaAplikace::TarvanaAplikace(int& argc, char** argv) : QApplication(argc, argv) {}
@@ -25,6 +27,13 @@ void spust_tarvanu()
     // The main menu hides while a game runs, so closing the battlefield may leave no
     // window visible; only closing the main menu ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // The windows are laid out for these two fonts; where they are missing, the nearest
+    // in width keeps the texts inside their boxes.
+    const QStringList nahrady{QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                              QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+                              QStringLiteral("Helvetica")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), nahrady);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), nahrady.mid(1));
     zaloz_okna();
     form_uvod->show();
 }
