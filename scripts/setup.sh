@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev libgtest-dev
-          libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good)
+          libqt6multimedia6 libpulse0)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
