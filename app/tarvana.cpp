@@ -96,8 +96,19 @@ Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
         move(s->availableGeometry().center() - rect().center());
 }
 
+bool Tform_uvod::v_popredi() const
+{
+    // An accelerator clicks its button 100 ms after the key (the button shows itself
+    // pressed meanwhile). If Enter started a game or opened the settings in between,
+    // that late click arrives while the menu is hidden behind them: starting a second
+    // game would release the battlefield that is still running.
+    return isVisible() && QApplication::activeModalWidget() == nullptr;
+}
+
 void Tform_uvod::btn_startClick()
 {
+    if (!v_popredi())
+        return;
     // Each game gets a battlefield fresh from its design. The one of the last game is
     // released here rather than kept hidden for the rest of the run.
     delete std::exchange(form_hra, nullptr);
@@ -107,17 +118,27 @@ void Tform_uvod::btn_startClick()
     show();
 }
 
-void Tform_uvod::btn_nastaveniClick() { form_nastaveni->exec(); }
+void Tform_uvod::btn_nastaveniClick()
+{
+    if (v_popredi())
+        form_nastaveni->exec();
+}
 
 void Tform_uvod::btn_aboutClick()
 {
+    if (!v_popredi())
+        return;
     form_about->show();
     form_about->raise();
     form_about->activateWindow();
 }
 
 // The stock close button: it closes the main menu, which ends the program.
-void Tform_uvod::btn_konecClick() { close(); }
+void Tform_uvod::btn_konecClick()
+{
+    if (v_popredi())
+        close();
+}
 
 void Tform_uvod::keyPressEvent(QKeyEvent* e)
 {

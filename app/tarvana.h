@@ -24,6 +24,10 @@ public:
     void btn_aboutClick();
     void btn_konecClick();
 
+private:
+    // The menu's buttons act only while the menu is the window in front.
+    bool v_popredi() const;
+
 protected:
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

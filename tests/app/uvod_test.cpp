@@ -156,6 +156,49 @@ TEST_F(UvodTest, SettingsAreModalAndKeepTheirState)
     EXPECT_EQ(form_nastaveni->edt_jmeno1->text(), QStringLiteral("Alena"));
 }
 
+// An accelerator clicks its button 100 ms late. A click that arrives after Enter has
+// put a game or the settings in front of the menu does nothing.
+TEST_F(UvodTest, LateClicksOfTheMenuButtonsWaitForTheMenuToBeInFront)
+{
+    const std::vector<std::pair<const char*, QPushButton*>> tlacitka{
+        {"Start hry", form_uvod->btn_start},
+        {"Nastaveni", form_uvod->btn_nastaveni},
+        {"O programu", form_uvod->btn_about},
+        {"Konec", form_uvod->btn_konec},
+    };
+    const std::vector<std::pair<const char*, QPushButton*>> vpredu{
+        {"a game", form_uvod->btn_start},
+        {"the settings", form_uvod->btn_nastaveni},
+    };
+    for (const auto& [co, otevri] : vpredu)
+        for (const auto& [nazev, tlacitko] : tlacitka) {
+            SCOPED_TRACE(std::string(co) + ", then " + nazev);
+            ModalniOkna modalni;
+            QPointer<QWidget> v_popredi;
+            modalni.pri_otevreni = [&, b = tlacitko](QWidget* w) {
+                if (v_popredi)
+                    return;
+                v_popredi = w;
+                b->click();
+                EXPECT_EQ(QApplication::activeModalWidget(), w);
+            };
+            QTimer pojistka;
+            pojistka.setSingleShot(true);
+            bool skonceno = false;
+            QObject::connect(&pojistka, &QTimer::timeout, [&] { skonceno = true; });
+            otevri->click();
+            EXPECT_EQ(modalni.okna.size(), 1u);
+            EXPECT_TRUE(v_popredi) << "the window in front was released";
+            EXPECT_FALSE(form_about->isVisible());
+            EXPECT_TRUE(form_uvod->isVisible());
+            // A quit asked for would end the next event loop at once.
+            pojistka.start(50);
+            QTimer::singleShot(100, [] { QCoreApplication::exit(7); });
+            EXPECT_EQ(QApplication::exec(), 7);
+            EXPECT_TRUE(skonceno);
+        }
+}
+
 // "Konec" and the close box end the program alike, even with the about box open.
 TEST_F(UvodTest, KonecAndTheCloseBoxEndTheProgram)
 {

@@ -331,3 +331,18 @@ TEST_F(ObchodTest, BattlefieldCloseWaitsForTheShop)
     EXPECT_FALSE(f->bezi_akce());
     EXPECT_EQ(hrac[0].penize, 10) << "the purchase is kept";
 }
+
+TEST_F(ObchodTest, ALateClickOfTheShopButtonLeavesTheOpenShopAlone)
+{
+    // Alt+O clicks 100 ms late; the shop that Space opened meanwhile must survive it.
+    hrac_ma(0, 300, 100, 50);
+    QPointer<Tform_obchod> otevreny;
+    nakupuj([&](Tform_obchod& o) {
+        otevreny = &o;
+        f->btn_obchod->click();
+        EXPECT_EQ(form_obchod, &o);
+        kup(o.btn_stredni);
+    });
+    EXPECT_TRUE(otevreny) << "the open shop was released under its own feet";
+    EXPECT_EQ(hrac[0].penize, 10);
+}
