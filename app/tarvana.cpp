@@ -102,7 +102,9 @@ bool Tform_uvod::v_popredi() const
     // pressed meanwhile). If Enter started a game or opened the settings in between,
     // that late click arrives while the menu is hidden behind them: starting a second
     // game would release the battlefield that is still running.
-    return isVisible() && QApplication::activeModalWidget() == nullptr;
+    // A window just closed is hidden before its exec returns; a click handled in between
+    // must not open another one on top of the closing one.
+    return isVisible() && QApplication::activeModalWidget() == nullptr && okna_vpredu_ == 0;
 }
 
 void Tform_uvod::btn_startClick()
@@ -114,14 +116,19 @@ void Tform_uvod::btn_startClick()
     delete std::exchange(form_hra, nullptr);
     form_hra = new Tform_hra;
     hide();
+    ++okna_vpredu_;
     form_hra->exec();
+    --okna_vpredu_;
     show();
 }
 
 void Tform_uvod::btn_nastaveniClick()
 {
-    if (v_popredi())
-        form_nastaveni->exec();
+    if (!v_popredi())
+        return;
+    ++okna_vpredu_;
+    form_nastaveni->exec();
+    --okna_vpredu_;
 }
 
 void Tform_uvod::btn_aboutClick()

@@ -27,6 +27,8 @@ public:
 private:
     // The menu's buttons act only while the menu is the window in front.
     bool v_popredi() const;
+    // A game or the settings window runs in front of the menu (until its exec returns).
+    int okna_vpredu_ = 0;
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;

@@ -120,7 +120,9 @@ void jizda_tanku(Tform_hra& f, int smer, int cil)
 
 void Tform_hra::img_krajinaMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X, int)
 {
-    if (probiha_akce)
+    // A click before the first round would drive last game's tank, and the round's
+    // set-up would then run inside that drive.
+    if (probiha_akce || bez_kola())
         return;
     const int p = na_tahu;
     if (!ridi_mysi(p))

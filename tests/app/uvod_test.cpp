@@ -199,6 +199,22 @@ TEST_F(UvodTest, LateClicksOfTheMenuButtonsWaitForTheMenuToBeInFront)
         }
 }
 
+// A click handled after the settings window has been hidden, but before its exec has
+// returned, opens nothing over the closing window.
+TEST_F(UvodTest, AClickWhileTheSettingsWindowClosesOpensNothing)
+{
+    ModalniOkna modalni;
+    modalni.pri_otevreni = [](QWidget* w) {
+        w->hide();
+        form_uvod->btn_start->click();
+        form_uvod->btn_nastaveni->click();
+    };
+    QTest::mouseClick(form_uvod->btn_nastaveni, Qt::LeftButton);
+    ASSERT_EQ(modalni.okna.size(), 1u);
+    EXPECT_EQ(modalni.okna[0].data(), form_nastaveni);
+    EXPECT_TRUE(form_uvod->isVisible());
+}
+
 // "Konec" and the close box end the program alike, even with the about box open.
 TEST_F(UvodTest, KonecAndTheCloseBoxEndTheProgram)
 {

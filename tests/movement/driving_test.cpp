@@ -153,6 +153,19 @@ TEST_F(JizdaTest, ClickAtTheTanksOwnCentreDoesNothing)
     EXPECT_EQ(f->lbl_infotext->text(), "Zasah!");
 }
 
+TEST_F(JizdaTest, AClickBeforeTheFirstRoundDrivesNothing)
+{
+    // The shown window sets up its round only once it is on the screen; a click that
+    // comes first finds the last game's tank.
+    f->show();
+    ASSERT_FALSE(f->hra_zacala());
+    klik(200);
+    EXPECT_EQ(hrac[0].x, 100);
+    EXPECT_EQ(hrac[0].nafta, 100);
+    EXPECT_FALSE(probiha_akce);
+    EXPECT_TRUE(pauzy().empty());
+}
+
 TEST_F(JizdaTest, AnyMouseButtonDrives)
 {
     int x = 100;
