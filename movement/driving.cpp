@@ -3,6 +3,7 @@
 #include "battlefield/drawing.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
+#include "game/turns.h"
 #include "movement/crates.h"
 
 #include <algorithm>
@@ -46,11 +47,14 @@ public:
     }
     ~TlacitkaVypnuta()
     {
-        f_.btn_pal->setEnabled(pal_);
+        // The weapon box stays usable during the drive and a crate may bring shells:
+        // on the player's own turn the fire button follows the weapon chosen by now.
+        f_.btn_pal->setEnabled(obchod_ ? muze_strilet(na_tahu) : pal_);
         f_.btn_obchod->setEnabled(obchod_);
         // Disabling moved the focus on; give it back to the button that had it.
-        if ((fokus_ == f_.btn_pal && pal_) || (fokus_ == f_.btn_obchod && obchod_))
-            fokus_->setFocus();
+        if (fokus_ == f_.btn_pal || fokus_ == f_.btn_obchod)
+            if (fokus_->isEnabled())
+                fokus_->setFocus();
     }
     TlacitkaVypnuta(const TlacitkaVypnuta&) = delete;
     TlacitkaVypnuta& operator=(const TlacitkaVypnuta&) = delete;

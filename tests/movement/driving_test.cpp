@@ -1,3 +1,4 @@
+#include "game/turns.h"
 #include "movement/driving.h"
 #include "tests/movement/bojiste.h"
 
@@ -255,10 +256,14 @@ TEST_F(JizdaTest, FireAndShopClickedDuringTheDriveDoNothing)
     int vystrely = 0, obchody = 0;
     QObject::connect(f->btn_pal, &QPushButton::clicked, [&] { ++vystrely; });
     QObject::connect(f->btn_obchod, &QPushButton::clicked, [&] { ++obchody; });
+    // The fire button is off before the drive when the chosen kind has run out.
     struct Case {
+        int zbran;
         bool pal_predtim;
-    } cases[] = {{true}, {false}};
+    } cases[] = {{zakladni_strela, true}, {velka_strela, false}};
     for (const Case& c : cases) {
+        hrac[0].zbran = c.zbran;
+        hrac[0].naboje[velka_strela] = 0;
         f->btn_pal->setEnabled(c.pal_predtim);
         f->btn_pal->setFocus();
         bool behem_vypnuta = false;
@@ -281,6 +286,37 @@ TEST_F(JizdaTest, FireAndShopClickedDuringTheDriveDoNothing)
         EXPECT_EQ(vystrely, 0);
         EXPECT_EQ(obchody, 0);
         EXPECT_EQ(f->btn_pal->isEnabled(), c.pal_predtim);
+        EXPECT_TRUE(f->btn_obchod->isEnabled());
+    }
+}
+
+TEST_F(JizdaTest, AWeaponChosenDuringTheDriveDecidesTheFireButtonAfterIt)
+{
+    struct Case {
+        const char* nazev;
+        int pred, behem;
+        bool pal_po;
+    } cases[] = {
+        {"out of shells, then a kind in stock", velka_strela, stredni_strela, true},
+        {"in stock, then a kind run out", stredni_strela, velka_strela, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.nazev);
+        hrac[0].naboje[stredni_strela] = 5;
+        hrac[0].naboje[velka_strela] = 0;
+        hrac[0].zbran = c.pred;
+        f->cmb_zbran1->setCurrentIndex(c.pred);
+        f->btn_pal->setEnabled(muze_strilet(0));
+        pump.hook = [&] {
+            pump.hook = nullptr;
+            f->cmb_zbran1->setCurrentIndex(c.behem);
+            f->cmb_zbran1Select();
+        };
+        const int od = hrac[0].x;
+        klik(od - 15 + 20);
+        EXPECT_EQ(hrac[0].x, od + 20);
+        EXPECT_EQ(hrac[0].zbran, c.behem);
+        EXPECT_EQ(f->btn_pal->isEnabled(), c.pal_po);
         EXPECT_TRUE(f->btn_obchod->isEnabled());
     }
 }
