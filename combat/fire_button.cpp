@@ -8,8 +8,9 @@
 void Tform_hra::btn_palClick()
 {
     // Enter or a click that slips through while a shot, a drive or the shop runs starts
-    // nothing: one action at a time.
-    if (bezi_akce())
+    // nothing: one action at a time. Alt+P clicks 100 ms late, perhaps after the game
+    // has been closed: no shot then either.
+    if (bezi_akce() || bez_kola())
         return;
     Akce akce(*this);
     probiha_akce = true;

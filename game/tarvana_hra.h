@@ -132,9 +132,10 @@ public:
     bool bezi_akce() const { return hloubka_akci_ > 0; }
     // FormShow has run (it runs once the shown window is first on the screen).
     bool hra_zacala() const { return hra_zacala_; }
-    // The window is on the screen without a round: FormShow is still to come, or it
-    // found no sky. The state of the last game is all there is to act on.
-    bool bez_kola() const { return isVisible() && (!hra_zacala_ || !nebe); }
+    // The window has no round to play: shown, but FormShow is still to come; or FormShow
+    // found no sky; or the game is over and the window closed. Only the state of a
+    // finished game would be there to act on.
+    bool bez_kola() const { return hra_zacala_ ? !nebe : isVisible(); }
 
     // --- event handlers
     void FormShow();

@@ -124,8 +124,8 @@ void jizda_tanku(Tform_hra& f, int smer, int cil)
 
 void Tform_hra::img_krajinaMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X, int)
 {
-    // A click before the first round would drive last game's tank, and the round's
-    // set-up would then run inside that drive.
+    // A click before the first round or after the game would drive a tank of a game
+    // that is not on; before the first round, its set-up would then run inside the drive.
     if (probiha_akce || bez_kola())
         return;
     const int p = na_tahu;

@@ -7,7 +7,7 @@ void Tform_hra::btn_obchodClick()
     // Never a shop visit inside a running shot or drive, nor a second one inside this
     // one: Alt+O clicks the button 100 ms late, when Space may already have opened the
     // shop, and a new visit would release the window still open.
-    if (probiha_akce || bezi_akce())
+    if (probiha_akce || bezi_akce() || bez_kola())
         return;
     // A close of the battlefield asked for meanwhile waits until the shop is closed.
     Akce akce(*this);

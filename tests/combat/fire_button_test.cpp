@@ -185,6 +185,26 @@ TEST_F(FireButtonTest, ClicksAndKeysDuringAFlightStartNothing)
     EXPECT_EQ(na_tahu, 0);
 }
 
+TEST_F(FireButtonTest, ALateClickAfterTheGameIsClosedStartsNothing)
+{
+    // Alt+P clicks 100 ms after the key; the game may have been closed meanwhile.
+    spust_hru();
+    rovne_pole();
+    hrac[0].zbran = mega_nuke;
+    hrac[0].naboje[mega_nuke] = 1;
+    f().close();
+    ASSERT_FALSE(f().isVisible());
+    const std::size_t zvuky = sound.log.size();
+    f().btn_pal->click();
+    f().btn_obchod->click();
+    QTest::mouseClick(f().img_krajina, Qt::LeftButton, {}, QPoint(300, 150));
+    EXPECT_EQ(hrac[0].naboje[mega_nuke], 1);
+    EXPECT_EQ(hrac[0].x, 100);
+    EXPECT_EQ(na_tahu, 0);
+    EXPECT_EQ(sound.log.size(), zvuky);
+    EXPECT_EQ(odmitnuto, 0) << "no shop was opened";
+}
+
 TEST_F(FireButtonTest, ARoundEndsWithOnlyPlayer1sDestructionWhenBothFall)
 {
     struct Case {
