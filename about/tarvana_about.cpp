@@ -23,10 +23,10 @@ QFrame* vyvyseny_bevel(QWidget* okno, int x, int y, int w, int h)
     return f;
 }
 
-Zahlavi postav_zahlavi(QWidget* okno, int dx)
+Zahlavi postav_zahlavi(QWidget* okno, int dx, int sirka_bevelu)
 {
     Zahlavi z;
-    z.bevel = vyvyseny_bevel(okno, 6, 7, 281 + 2 * dx, 102);
+    z.bevel = vyvyseny_bevel(okno, 6, 7, sirka_bevelu, 102);
     z.nadpis = new QLabel(QStringLiteral("Tarvana"), okno);
     QFont nadpis(QStringLiteral("Arial"));
     nadpis.setPixelSize(51);
@@ -44,7 +44,7 @@ Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
     nastav_okno(this, QStringLiteral("Tarvana - Mervoss"), Qt::Dialog, Qt::WindowMinimizeButtonHint);
     setFixedSize(452, 349);
 
-    const Zahlavi z = postav_zahlavi(this, 80);
+    const Zahlavi z = postav_zahlavi(this, 80, 443);
     bvl_horni = z.bevel;
     lbl_about_tarvana = z.nadpis;
     lbl_about_verze = z.verze;
@@ -85,12 +85,16 @@ Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
         QFont f = l->font();
         f.setBold(t.tucne);
         // The boxes were measured for the designed font; a wider stand-in is drawn a
-        // little closer so that no line falls out of its box.
-        for (int rozestup = 100; rozestup >= 86; rozestup -= 2) {
-            f.setLetterSpacing(QFont::PercentageSpacing, rozestup);
-            l->setFont(f);
-            if (l->heightForWidth(t.misto.width()) <= t.misto.height())
-                break;
+        // little closer so that no line falls out of its box, and where that is not
+        // enough (DejaVu Sans, the one font every Debian has), a pixel smaller.
+        bool vejde_se = false;
+        for (int velikost = f.pixelSize(); !vejde_se && velikost >= 8; --velikost) {
+            f.setPixelSize(velikost);
+            for (int rozestup = 100; !vejde_se && rozestup >= 86; rozestup -= 2) {
+                f.setLetterSpacing(QFont::PercentageSpacing, rozestup);
+                l->setFont(f);
+                vejde_se = l->heightForWidth(t.misto.width()) <= t.misto.height();
+            }
         }
         this->*t.prvek = l;
     }

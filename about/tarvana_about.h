@@ -13,14 +13,14 @@ inline constexpr const char* adresa_stranek = "tarvana.example.org";
 void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags zaklad,
                  Qt::WindowFlags tlacitka);
 QFrame* vyvyseny_bevel(QWidget* okno, int x, int y, int w, int h);
-// The top panel that the main menu and the about box share: a raised bevel with the
-// big title and the version, moved dx pixels to the right and widened by as much twice.
+// The top panel that the main menu and the about box share: a raised bevel of the given
+// width with the big title and the version, moved dx pixels to the right.
 struct Zahlavi {
     QFrame* bevel;
     QLabel* nadpis;
     QLabel* verze;
 };
-Zahlavi postav_zahlavi(QWidget* okno, int dx);
+Zahlavi postav_zahlavi(QWidget* okno, int dx, int sirka_bevelu);
 
 class Tform_about : public QDialog {
     Q_OBJECT

@@ -59,7 +59,7 @@ Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
     setFixedSize(292, 208);
 
-    const Zahlavi z = postav_zahlavi(this, 0);
+    const Zahlavi z = postav_zahlavi(this, 0, 281);
     bvl_horni = z.bevel;
     lbl_tarvana = z.nadpis;
     lbl_verze = z.verze;
