@@ -7,6 +7,7 @@
 #include "shop/tarvana_obchod.h"
 
 #include <QFont>
+#include <QPixmapCache>
 #include <QStringList>
 #include <utility>
 
@@ -34,6 +35,11 @@ void spust_tarvanu()
                               QStringLiteral("Helvetica")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), nahrady);
     QFont::insertSubstitutions(QStringLiteral("Arial"), nahrady.mid(1));
+    // The style keeps its drawings of controls in the pixmap cache under the palette they
+    // were drawn with, and every game's battlefield brings its controls fresh palette
+    // copies: game after game the cache would fill with drawings no window shows again,
+    // and it never forgets their keys. The few controls draw fast enough without it.
+    QPixmapCache::setCacheLimit(0);
     zaloz_okna();
     form_uvod->show();
 }
