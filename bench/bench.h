@@ -17,6 +17,12 @@ struct BenchCase {
 
 std::vector<BenchCase>& bench_cases();
 
+// Runs `measure` in a fresh run of this program (tarvana_bench --alone <case name>) and
+// returns the line it printed, so that start-up and memory figures are not coloured by
+// the cases run before them. In that fresh run it simply calls `measure`.
+std::string in_own_process(const std::string& case_name,
+                           const std::function<std::string()>& measure);
+
 struct BenchRegistrar {
     explicit BenchRegistrar(BenchCase c) { bench_cases().push_back(std::move(c)); }
 };
