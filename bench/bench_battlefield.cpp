@@ -6,6 +6,9 @@
 #include "game/landscape_image.h"
 #include "game/platform.h"
 
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QWindow>
 #include <functional>
 
 namespace {
@@ -22,6 +25,12 @@ LandscapeImage& obraz()
         hrac[0].barva = clYellow;
         auto* i = new LandscapeImage;
         i->show();
+        // Until the window is on the screen a repaint only notes what is to be painted:
+        // the figures would leave out the showing they are meant to include.
+        QElapsedTimer t;
+        t.start();
+        while (!(i->windowHandle() && i->windowHandle()->isExposed()) && t.elapsed() < 2000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
         kresli_krajinu(i->canvas());
         i->show_now();
         return i;
