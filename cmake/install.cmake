@@ -35,5 +35,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # PulseAudio-compatible server.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+# The texts are laid out for a font of Tahoma's widths, which Liberation Sans has.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, fonts-liberation2")
 include(CPack)

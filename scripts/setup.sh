@@ -4,8 +4,10 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# fonts-liberation2: the texts are laid out for a font of Tahoma's widths; Debian's
+# default sans is wider and cuts some of them off.
 packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev libgtest-dev
-          libqt6multimedia6 libpulse0)
+          libqt6multimedia6 libpulse0 fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
