@@ -2,6 +2,7 @@
 
 #include "about/tarvana_about.h"
 #include "game/hints.h"
+#include "game/modal_dialog.h"
 #include "game/tarvana_hra.h"
 #include "settings/tarvana_nastaveni.h"
 
@@ -117,7 +118,7 @@ void Tform_uvod::btn_startClick()
     form_hra = new Tform_hra;
     hide();
     ++okna_vpredu_;
-    form_hra->exec();
+    spust_modalne(*form_hra);
     --okna_vpredu_;
     show();
 }
@@ -127,7 +128,7 @@ void Tform_uvod::btn_nastaveniClick()
     if (!v_popredi())
         return;
     ++okna_vpredu_;
-    form_nastaveni->exec();
+    spust_modalne(*form_nastaveni);
     --okna_vpredu_;
 }
 

@@ -8,9 +8,10 @@
 void Tform_hra::btn_palClick()
 {
     // Enter or a click that slips through while a shot, a drive or the shop runs starts
-    // nothing: one action at a time. Alt+P clicks 100 ms late, perhaps after the game
-    // has been closed: no shot then either.
-    if (bezi_akce() || bez_kola())
+    // nothing: one action at a time. Alt+P clicks 100 ms late, even when the button has
+    // been disabled meanwhile (a kind with no shells chosen, say) or the game closed: no
+    // shot then either.
+    if (bezi_akce() || bez_kola() || !btn_pal->isEnabled())
         return;
     Akce akce(*this);
     probiha_akce = true;

@@ -1,3 +1,4 @@
+#include "game/modal_dialog.h"
 #include "game/tarvana_hra.h"
 #include "game/turns.h"
 #include "shop/tarvana_obchod.h"
@@ -7,7 +8,7 @@ void Tform_hra::btn_obchodClick()
     // Never a shop visit inside a running shot or drive, nor a second one inside this
     // one: Alt+O clicks the button 100 ms late, when Space may already have opened the
     // shop, and a new visit would release the window still open.
-    if (probiha_akce || bezi_akce() || bez_kola())
+    if (probiha_akce || bezi_akce() || bez_kola() || !btn_obchod->isEnabled())
         return;
     // A close of the battlefield asked for meanwhile waits until the shop is closed.
     Akce akce(*this);
@@ -16,7 +17,7 @@ void Tform_hra::btn_obchodClick()
     delete form_obchod;
     form_obchod = new Tform_obchod();
     form_obchod->bojiste = this;
-    form_obchod->exec();
+    spust_modalne(*form_obchod);
 
     const int p = na_tahu;
     PlayerState& h = hrac[p];

@@ -215,6 +215,35 @@ TEST_F(UvodTest, AClickWhileTheSettingsWindowClosesOpensNothing)
     EXPECT_TRUE(form_uvod->isVisible());
 }
 
+// Opening the settings with an empty name brings up its message box while the window is
+// still being shown. Input answered there may close the settings at once: the menu must
+// not go on waiting for them.
+TEST_F(UvodTest, SettingsClosedWhileTheyAreBeingShownAreNotWaitedFor)
+{
+    {
+        // Left with the focus in the first name...
+        ModalniOkna modalni;
+        modalni.pri_otevreni = [](QWidget*) { form_nastaveni->edt_jmeno1->setFocus(); };
+        QTest::mouseClick(form_uvod->btn_nastaveni, Qt::LeftButton);
+        ASSERT_EQ(modalni.okna.size(), 1u);
+    }
+    // ...which is then empty when the window comes back and gives it the focus again.
+    form_nastaveni->edt_jmeno1->clear();
+    ModalniOkna modalni;
+    bool zobrazuje_se = false;
+    modalni.po_zavreni_zpravy = [&] {
+        zobrazuje_se = modalni.okna.empty();
+        form_nastaveni->close();
+    };
+    QTest::mouseClick(form_uvod->btn_nastaveni, Qt::LeftButton);
+    ASSERT_FALSE(modalni.zpravy.empty());
+    EXPECT_EQ(modalni.zpravy[0], QStringLiteral("Jmeno nesmi byt prazdne!"));
+    EXPECT_TRUE(zobrazuje_se) << "the message came up while the window was being shown";
+    EXPECT_FALSE(form_nastaveni->isVisible());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    form_nastaveni->edt_jmeno1->setText(QStringLiteral("Hrac 1"));
+}
+
 // "Konec" and the close box end the program alike, even with the about box open.
 TEST_F(UvodTest, KonecAndTheCloseBoxEndTheProgram)
 {

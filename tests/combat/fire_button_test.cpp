@@ -205,6 +205,29 @@ TEST_F(FireButtonTest, ALateClickAfterTheGameIsClosedStartsNothing)
     EXPECT_EQ(odmitnuto, 0) << "no shop was opened";
 }
 
+TEST_F(FireButtonTest, AnAcceleratorClickLandingOnADisabledButtonDoesNothing)
+{
+    // The mnemonic's click comes 100 ms after the key, whatever happened meanwhile.
+    spust_hru();
+    rovne_pole();
+    hrac[0].naboje[mini_nuke] = 0;
+    for (QPushButton* b : {f().btn_pal, f().btn_obchod}) {
+        SCOPED_TRACE(b->text().toStdString());
+        ASSERT_TRUE(b->isEnabled());
+        b->animateClick();
+        // A kind with no shells chosen within those 100 ms turns the fire button off.
+        f().cmb_zbran1->setCurrentIndex(mini_nuke);
+        f().cmb_zbran1Select();
+        b->setEnabled(false);
+        QTest::qWait(250);
+        EXPECT_EQ(hrac[0].naboje[mini_nuke], 0);
+        EXPECT_EQ(sound.count("data/vystrel.wav"), 0);
+        EXPECT_EQ(na_tahu, 0);
+        EXPECT_EQ(odmitnuto, 0) << "no shop was opened";
+        b->setEnabled(true);
+    }
+}
+
 TEST_F(FireButtonTest, ARoundEndsWithOnlyPlayer1sDestructionWhenBothFall)
 {
     struct Case {
