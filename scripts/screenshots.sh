@@ -6,26 +6,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# The build's packages as scripts/setup.sh lists them, the virtual display, and Liberation
-# Sans: it has the widths of the fonts the windows were laid out for, so the pictures show
-# the layout as designed rather than in whatever wider font the machine falls back to.
-packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev libgtest-dev
-          libqt6multimedia6 libpulse0 xvfb xauth fonts-liberation2)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+# The virtual display, and Liberation Sans: it has the widths of the fonts the windows were
+# laid out for, so the pictures show the layout as designed rather than in whatever wider
+# font the machine falls back to. setup.sh brings what the build needs.
+scripts/install-packages.sh xvfb xauth fonts-liberation2
 
 build="${1:-build-shots}"
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)" --target tarvana_screenshots
+scripts/setup.sh "$build" -DTARVANA_TESTS=OFF
 
 out="$PWD/docs/screenshots"
 mkdir -p "$out"

@@ -8,17 +8,7 @@ cd "$(dirname "$0")/.."
 # default sans is wider and cuts some of them off.
 packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev libgtest-dev
           libqt6multimedia6 libpulse0 fonts-liberation2)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  sudo=""
-  [ "$(id -u)" -eq 0 ] || sudo="sudo"
-  echo "Installing: ${missing[*]}"
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}"
-fi
+scripts/install-packages.sh "${packages[@]}"
 
 build="${1:-build}"
 shift || true
