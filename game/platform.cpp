@@ -88,6 +88,15 @@ void install(SoundPlayer* p) { players().set(p); }
 void install(RandomSource* r) { randoms().set(r); }
 void install(Clock* c) { clocks().set(c); }
 
+void install_real()
+{
+    install(static_cast<Sleeper*>(nullptr));
+    install(static_cast<MessagePump*>(nullptr));
+    install(static_cast<SoundPlayer*>(nullptr));
+    install(static_cast<RandomSource*>(nullptr));
+    install(static_cast<Clock*>(nullptr));
+}
+
 Sleeper& sleeper() { return *sleepers().current; }
 MessagePump& message_pump() { return *pumps().current; }
 SoundPlayer& sound_player() { return *players().current; }

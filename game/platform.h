@@ -49,6 +49,8 @@ void install(MessagePump* p);
 void install(SoundPlayer* p);
 void install(RandomSource* r);
 void install(Clock* c);
+// Puts every real service back at once.
+void install_real();
 
 Sleeper& sleeper();
 MessagePump& message_pump();

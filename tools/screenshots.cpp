@@ -303,10 +303,6 @@ int main(int argc, char** argv)
     app.exec();
     zrus_okna();
 
-    platform::install(static_cast<platform::Sleeper*>(nullptr));
-    platform::install(static_cast<platform::MessagePump*>(nullptr));
-    platform::install(static_cast<platform::SoundPlayer*>(nullptr));
-    platform::install(static_cast<platform::RandomSource*>(nullptr));
-    platform::install(static_cast<platform::Clock*>(nullptr));
+    platform::install_real();
     return chyba ? 1 : 0;
 }

@@ -186,11 +186,7 @@ public:
         }
 
         report_.simulated_sleep_ms = sleeper_.total;
-        platform::install(static_cast<platform::Sleeper*>(nullptr));
-        platform::install(static_cast<platform::MessagePump*>(nullptr));
-        platform::install(static_cast<platform::SoundPlayer*>(nullptr));
-        platform::install(static_cast<platform::RandomSource*>(nullptr));
-        platform::install(static_cast<platform::Clock*>(nullptr));
+        platform::install_real();
         active_monkey = nullptr;
         return report_;
     }

@@ -29,9 +29,5 @@ void PlatformTest::SetUp()
 
 void PlatformTest::TearDown()
 {
-    platform::install(static_cast<platform::Sleeper*>(nullptr));
-    platform::install(static_cast<platform::MessagePump*>(nullptr));
-    platform::install(static_cast<platform::SoundPlayer*>(nullptr));
-    platform::install(static_cast<platform::RandomSource*>(nullptr));
-    platform::install(static_cast<platform::Clock*>(nullptr));
+    platform::install_real();
 }
