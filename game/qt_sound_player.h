@@ -1,6 +1,6 @@
 #pragma once
-// The real sound player: Qt Multimedia's sound effect, played straight from the file at
-// the moment it is asked for.
+// The real sound player: each file is checked, then streamed from disk to Qt Multimedia's
+// audio output at the moment it is asked for.
 #include "game/platform.h"
 
 #include <functional>

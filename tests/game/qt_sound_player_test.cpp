@@ -1,6 +1,10 @@
-// The real sound player: never waits, stands the system's sound in for a file it cannot
-// play, and keeps one sound at a time.
+// The real sound player: never makes the window wait, stands the system's sound in for a
+// file it cannot play, and keeps one sound at a time.
 #include "game/qt_sound_player.h"
+
+#include "tests/support/cele_hry.h"
+#include "tests/support/damaged_files.h"
+#include "tests/support/watchdog.h"
 
 #include <QDataStream>
 #include <QElapsedTimer>
@@ -8,16 +12,18 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <iostream>
+#include <random>
+
 #include <gtest/gtest.h>
 
 namespace {
 
 // A short, valid 8-bit mono PCM file.
-void write_wav(const QString& path, int samples)
+QByteArray wav(int samples)
 {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    QDataStream s(&f);
+    QByteArray b;
+    QDataStream s(&b, QIODevice::WriteOnly);
     s.setByteOrder(QDataStream::LittleEndian);
     s.writeRawData("RIFF", 4);
     s << quint32(36 + samples);
@@ -28,6 +34,7 @@ void write_wav(const QString& path, int samples)
     s << quint32(samples);
     for (int i = 0; i < samples; ++i)
         s << quint8(i % 32 < 16 ? 96 : 160);
+    return b;
 }
 
 void write_bytes(const QString& path, const QByteArray& bytes)
@@ -56,18 +63,60 @@ TEST_F(SoundPlayerTest, MissingFileBeepsAtOnce)
     EXPECT_EQ(beeps, 2);
 }
 
-TEST_F(SoundPlayerTest, UndecodableFileBeepsWhenItsDecodingFails)
+// Each of these once left the loader waiting for bytes that never came, and the next
+// sound but one froze the window for good. Now each is told at once, like a missing file.
+TEST_F(SoundPlayerTest, DamagedFilesBeepAtOnceAndNeverHoldUpTheNextSounds)
 {
-    write_bytes(dir.filePath("bad.wav"), QByteArray("RIFF this is not a sound at all", 31));
-    player->play(path("bad.wav"));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return beeps == 1; }, 5000));
-    QTest::qWait(50);
-    EXPECT_EQ(beeps, 1);
+    const QByteArray good = wav(4000);
+    QByteArray no_fmt = good;
+    no_fmt.replace(12, 4, "junk");
+    QByteArray adpcm = good;
+    adpcm[20] = 2;
+    QByteArray bits24 = good;
+    bits24[34] = 24;
+    QByteArray wrong_align = good;
+    wrong_align[32] = 3;
+    const QByteArray data_first = good.left(12) + good.mid(36) + good.mid(12, 24);
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } cases[] = {
+        {"empty", {}},
+        {"header only", good.left(44)},
+        {"cut to 1000 bytes", good.left(1000)},
+        {"RIFF....WAVE then junk", QByteArray("RIFF\x10\0\0\0WAVE", 12) + QByteArray(3000, 'j')},
+        {"not RIFF at all", QByteArray(64, 'x')},
+        {"no format chunk", no_fmt},
+        {"ADPCM", adpcm},
+        {"24-bit samples", bits24},
+        {"frame size that does not fit", wrong_align},
+        {"samples before their format", data_first},
+    };
+    write_bytes(dir.filePath("ok.wav"), good);
+    Hlidac hlidac(20, "the sound player kept the window waiting");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        write_bytes(dir.filePath("bad.wav"), c.bytes);
+        beeps = 0;
+        QElapsedTimer t;
+        t.start();
+        player->play(path("bad.wav"));
+        EXPECT_EQ(beeps, 1);
+        player->play(path("ok.wav"));
+        player->play(path("ok.wav"));
+        player->play(path("bad.wav"));
+        player->stop();
+        EXPECT_EQ(beeps, 2);
+        EXPECT_LT(t.elapsed(), 500);
+        // Nothing reports later either.
+        QTest::qWait(20);
+        EXPECT_EQ(beeps, 2);
+    }
 }
 
 TEST_F(SoundPlayerTest, ValidFileReturnsAtOnceAndStaysQuiet)
 {
-    write_wav(dir.filePath("ok.wav"), 11025 * 3);
+    write_bytes(dir.filePath("ok.wav"), wav(11025 * 3));
     QElapsedTimer t;
     t.start();
     player->play(path("ok.wav"));
@@ -81,14 +130,65 @@ TEST_F(SoundPlayerTest, ValidFileReturnsAtOnceAndStaysQuiet)
     player->stop();
 }
 
-TEST_F(SoundPlayerTest, ReplacedSoundNoLongerReports)
+// A 50 MB sound is streamed as it plays, not read in before play returns.
+TEST_F(SoundPlayerTest, HugeSoundStartsAtOnce)
 {
-    write_bytes(dir.filePath("bad.wav"), QByteArray(64, 'x'));
-    write_wav(dir.filePath("ok.wav"), 2000);
-    player->play(path("bad.wav"));
-    player->play(path("ok.wav"));
-    QTest::qWait(300);
+    write_bytes(dir.filePath("big.wav"), zvetseny(wav(11025)));
+    QElapsedTimer t;
+    t.start();
+    player->play(path("big.wav"));
+    EXPECT_LT(t.elapsed(), 100);
+    QTest::qWait(100);
+    player->stop();
     EXPECT_EQ(beeps, 0);
+}
+
+// Sounds started faster than any output can follow, a quarter of them damaged: the window
+// never waits, each damaged one is told, and memory stays where it was.
+TEST_F(SoundPlayerTest, ThousandRapidReplacementsNeitherHangNorGrow)
+{
+    write_bytes(dir.filePath("ok.wav"), wav(11025));
+    write_bytes(dir.filePath("cut.wav"), wav(11025).left(1000));
+    std::mt19937 g(3);
+    auto round = [&](int count) {
+        int damaged = 0;
+        for (int i = 0; i < count; ++i) {
+            const bool bad = g() % 4 == 0;
+            damaged += bad;
+            player->play(path(bad ? "cut.wav" : "ok.wav"));
+            QElapsedTimer t;
+            t.start();
+            const int gap = static_cast<int>(g() % 6);
+            while (t.elapsed() < gap)
+                QCoreApplication::processEvents();
+        }
+        return damaged;
+    };
+    Hlidac hlidac(60, "1000 rapid sounds kept the window waiting");
+    round(100); // the output and its thread are up
+    const long before = stav_pameti_kb("VmRSS");
+    beeps = 0;
+    QElapsedTimer t;
+    t.start();
+    const int damaged = round(1000);
+    const long after = stav_pameti_kb("VmRSS");
+    std::cout << "1000 sounds in " << t.elapsed() << " ms, " << damaged << " of them damaged, RSS "
+              << before << " kB -> " << after << " kB\n";
+    EXPECT_EQ(beeps, damaged);
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LT(after - before, 2048) << "RSS " << before << " kB before, " << after << " kB after";
+#endif
+}
+
+TEST_F(SoundPlayerTest, ClosingThePlayerMidSoundReturnsAtOnce)
+{
+    write_bytes(dir.filePath("ok.wav"), wav(11025 * 5));
+    player->play(path("ok.wav"));
+    QTest::qWait(50);
+    QElapsedTimer t;
+    t.start();
+    player.reset();
+    EXPECT_LT(t.elapsed(), 2500);
 }
 
 TEST(SoundPlayerStop, StopWithNothingPlayingIsHarmless)
