@@ -1,6 +1,7 @@
 #include "game/tarvana_hra.h"
 
 #include "battlefield/drawing.h"
+#include "game/bitmap_file.h"
 #include "game/hints.h"
 #include "game/platform.h"
 #include "game/turns.h"
@@ -9,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QImage>
+#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
@@ -407,6 +409,16 @@ void prevezmi_nastaveni(Tform_hra& f, const Tform_nastaveni& n)
 
 const char* const soubor_nebe = "data/nebe.bmp";
 
+// A bitmap cut short still decodes, with the missing rows made up: such a file is as
+// unreadable as a missing one.
+bool nacti_nebe(QImage& obraz)
+{
+    if (!bmp_soubor_je_cely(soubor_nebe))
+        return false;
+    QImageReader cteni(QString::fromLatin1(soubor_nebe));
+    return cteni.read(&obraz) && !obraz.isNull();
+}
+
 } // namespace
 
 void Tform_hra::FormShow()
@@ -425,7 +437,7 @@ void Tform_hra::FormShow()
     }
 
     nebe = std::make_unique<QImage>();
-    if (!nebe->load(QString::fromLatin1(soubor_nebe))) {
+    if (!nacti_nebe(*nebe)) {
         // Without its sky the game does not start; the window stays, to be closed.
         nebe.reset();
         QMessageBox chyba(QMessageBox::Critical, QStringLiteral("Tarvana"),
