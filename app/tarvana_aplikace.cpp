@@ -11,7 +11,31 @@
 #include <QStringList>
 #include <utility>
 
-TarvanaAplikace::TarvanaAplikace(int& argc, char** argv) : QApplication(argc, argv) {}
+void nastav_platformu_oken()
+{
+    // Shared memory would spare the X server a copy of each repaint, but then Qt has to
+    // wait for the server to finish reading it before the next paint of the same place,
+    // and a shell's flight repaints the same few pixels step after step: that wait is a
+    // round trip per step, most of a step's cost. The game's repaints are small enough to
+    // travel in the request itself.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
+        qputenv("QT_XCB_NO_MITSHM", "1");
+}
+
+namespace {
+
+int& pred_otevrenim_oken(int& argc)
+{
+    nastav_platformu_oken();
+    return argc;
+}
+
+} // namespace
+
+TarvanaAplikace::TarvanaAplikace(int& argc, char** argv)
+    : QApplication(pred_otevrenim_oken(argc), argv)
+{
+}
 
 bool TarvanaAplikace::notify(QObject* prijemce, QEvent* udalost)
 {

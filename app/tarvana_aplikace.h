@@ -22,6 +22,10 @@ bool zachyt_vyjimku(F&& f)
     return false;
 }
 
+// How the windows reach the screen; must run before the application object opens the
+// windowing system (the application object does it itself).
+void nastav_platformu_oken();
+
 // Catches what escapes any event handler, so one faulty handler does not end the game.
 class TarvanaAplikace : public QApplication {
 public:

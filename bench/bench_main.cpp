@@ -1,6 +1,7 @@
 // tarvana_bench: run offscreen (QT_QPA_PLATFORM=offscreen) or under Xvfb.
 //   tarvana_bench [filter]           every case whose name contains the filter
 //   tarvana_bench --alone <name>     that one case alone (used by in_own_process)
+#include "app/tarvana_aplikace.h"
 #include "bench/bench.h"
 #include "game/platform.h"
 
@@ -46,6 +47,8 @@ int main(int argc, char** argv)
 {
     if (qgetenv("QT_QPA_PLATFORM").isEmpty() && qgetenv("DISPLAY").isEmpty())
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows reach the screen the way the game's own do.
+    nastav_platformu_oken();
     QApplication app(argc, argv);
     QDir::setCurrent(QStringLiteral(TARVANA_BUILD_DIR));
     if (argc > 2 && std::string(argv[1]) == "--alone") {
