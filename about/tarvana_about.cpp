@@ -1,32 +1,13 @@
 #include "about/tarvana_about.h"
 
+#include "game/form_kit.h"
+
 Tform_about* form_about = nullptr;
-
-void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags zaklad,
-                 Qt::WindowFlags tlacitka)
-{
-    okno->setWindowTitle(titulek);
-    okno->setWindowFlags(zaklad | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                         Qt::MSWindowsFixedSizeDialogHint | tlacitka);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    okno->setFont(font);
-}
-
-QFrame* vyvyseny_bevel(QWidget* okno, int x, int y, int w, int h)
-{
-    auto* f = new QFrame(okno);
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(QFrame::Raised);
-    f->setGeometry(x, y, w, h);
-    return f;
-}
 
 Zahlavi postav_zahlavi(QWidget* okno, int dx, int sirka_bevelu)
 {
     Zahlavi z;
-    z.bevel = vyvyseny_bevel(okno, 6, 7, sirka_bevelu, 102);
+    z.bevel = bevel(okno, 6, 7, sirka_bevelu, 102, QFrame::Raised);
     z.nadpis = new QLabel(QStringLiteral("Tarvana"), okno);
     QFont nadpis(QStringLiteral("Arial"));
     nadpis.setPixelSize(51);
@@ -41,14 +22,15 @@ Zahlavi postav_zahlavi(QWidget* okno, int dx, int sirka_bevelu)
 
 Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
 {
-    nastav_okno(this, QStringLiteral("Tarvana - Mervoss"), Qt::Dialog, Qt::WindowMinimizeButtonHint);
+    nastav_okno(this, QStringLiteral("Tarvana - Mervoss"),
+                Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint);
     setFixedSize(452, 349);
 
     const Zahlavi z = postav_zahlavi(this, 80, 443);
     bvl_horni = z.bevel;
     lbl_about_tarvana = z.nadpis;
     lbl_about_verze = z.verze;
-    Bevel1 = vyvyseny_bevel(this, 6, 111, 443, 234);
+    Bevel1 = bevel(this, 6, 111, 443, 234, QFrame::Raised);
 
     struct StatickyText {
         QLabel* Tform_about::*prvek;
@@ -78,10 +60,9 @@ Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
          QStringLiteral("Stranky projektu - ") + QString::fromLatin1(adresa_stranek), true},
     };
     for (const StatickyText& t : texty) {
-        auto* l = new QLabel(t.obsah, this);
-        l->setGeometry(t.misto);
+        QLabel* l = popisek(this, t.misto.x(), t.misto.y(), t.misto.width(), t.misto.height(),
+                            t.obsah, Qt::AlignHCenter | Qt::AlignTop);
         l->setWordWrap(true);
-        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         QFont f = l->font();
         f.setBold(t.tucne);
         // The boxes were measured for the designed font; a wider stand-in is drawn a

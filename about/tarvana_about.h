@@ -8,11 +8,6 @@
 inline constexpr const char* text_verze = "Verze 1.24 - 04.09.2004";
 inline constexpr const char* adresa_stranek = "tarvana.example.org";
 
-// Font, caption and border of the front-end windows: fixed single border, system menu and
-// the given extra buttons.
-void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags zaklad,
-                 Qt::WindowFlags tlacitka);
-QFrame* vyvyseny_bevel(QWidget* okno, int x, int y, int w, int h);
 // The top panel that the main menu and the about box share: a raised bevel of the given
 // width with the big title and the version, moved dx pixels to the right.
 struct Zahlavi {

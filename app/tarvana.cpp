@@ -1,6 +1,7 @@
 #include "app/tarvana.h"
 
 #include "about/tarvana_about.h"
+#include "game/form_kit.h"
 #include "game/hints.h"
 #include "game/modal_dialog.h"
 #include "game/tarvana_hra.h"
@@ -30,11 +31,10 @@ public:
     }
 };
 
-QPushButton* tlacitko(QWidget* parent, int x, int y, const QString& text,
-                      QStyle::StandardPixmap glyf, const QString& hint)
+QPushButton* tlacitko_menu(QWidget* parent, int x, int y, const QString& text,
+                           QStyle::StandardPixmap glyf, const QString& hint)
 {
-    auto* b = new QPushButton(text, parent);
-    b->setGeometry(x, y, 120, 33);
+    auto* b = tlacitko(parent, x, y, 120, 33, text);
     b->setIcon(parent->style()->standardIcon(glyf, nullptr, b));
     // Enter clicks the focused button, as in a dialog.
     b->setAutoDefault(true);
@@ -54,8 +54,8 @@ Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
 {
     nastav_casovani_napoved();
 
-    nastav_okno(this, QStringLiteral("Tarvana - Mervoss"), Qt::Window,
-                Qt::WindowMinimizeButtonHint);
+    nastav_okno(this, QStringLiteral("Tarvana - Mervoss"),
+                Qt::Window | Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
     setFixedSize(292, 208);
@@ -66,21 +66,22 @@ Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
     lbl_verze = z.verze;
     napoveda(lbl_verze, QStringLiteral("Nejnovejsi verze Tarvana lze nalezt na strankach ") +
                             QString::fromLatin1(adresa_stranek));
-    bvl_spodni = vyvyseny_bevel(this, 6, 112, 281, 89);
+    bvl_spodni = bevel(this, 6, 112, 281, 89, QFrame::Raised);
 
-    btn_start = tlacitko(this, 20, 120, QStringLiteral("&Start hry"), QStyle::SP_DialogOkButton,
-                         QStringLiteral("Spusti hru - typ hry dle nastaveni."));
-    btn_about = tlacitko(this, 152, 120, QStringLiteral("&O programu"),
-                         QStyle::SP_DialogHelpButton,
-                         QStringLiteral("Zobrazi podrobnejsi informace o verzi programu."));
+    btn_start = tlacitko_menu(this, 20, 120, QStringLiteral("&Start hry"),
+                              QStyle::SP_DialogOkButton,
+                              QStringLiteral("Spusti hru - typ hry dle nastaveni."));
+    btn_about = tlacitko_menu(this, 152, 120, QStringLiteral("&O programu"),
+                              QStyle::SP_DialogHelpButton,
+                              QStringLiteral("Zobrazi podrobnejsi informace o verzi programu."));
     // Not every style draws an ignore glyph; cancel is the nearest stock one.
     const auto ignoruj = style()->standardIcon(QStyle::SP_DialogIgnoreButton).isNull()
                              ? QStyle::SP_DialogCancelButton
                              : QStyle::SP_DialogIgnoreButton;
-    btn_nastaveni = tlacitko(this, 20, 160, QStringLiteral("&Nastaveni"), ignoruj,
-                             QStringLiteral("Zobrazi podrobne nastaveni - typ hry, obtiznost, jmena hracu."));
-    btn_konec = tlacitko(this, 152, 160, QStringLiteral("&Konec"), QStyle::SP_DialogCloseButton,
-                         QStringLiteral("Ukonci hru."));
+    btn_nastaveni = tlacitko_menu(this, 20, 160, QStringLiteral("&Nastaveni"), ignoruj,
+                                  QStringLiteral("Zobrazi podrobne nastaveni - typ hry, obtiznost, jmena hracu."));
+    btn_konec = tlacitko_menu(this, 152, 160, QStringLiteral("&Konec"),
+                              QStyle::SP_DialogCloseButton, QStringLiteral("Ukonci hru."));
     btn_start->setDefault(true);
 
     setTabOrder(btn_start, btn_nastaveni);

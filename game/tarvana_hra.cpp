@@ -2,6 +2,7 @@
 
 #include "battlefield/drawing.h"
 #include "game/bitmap_file.h"
+#include "game/form_kit.h"
 #include "game/hints.h"
 #include "game/platform.h"
 #include "game/turns.h"
@@ -23,36 +24,6 @@ Tform_hra* form_hra = nullptr;
 
 namespace {
 
-QFont okno_font()
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    return f;
-}
-
-QLabel* label(QWidget* parent, int x, int y, const QString& text, int w = -1,
-              Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
-{
-    auto* l = new QLabel(text, parent);
-    l->setAlignment(align);
-    if (w < 0) {
-        l->adjustSize();
-        l->setGeometry(x, y, l->width(), 13);
-    } else {
-        l->setGeometry(x, y, w, 13);
-    }
-    return l;
-}
-
-QFrame* bevel(QWidget* parent, int x, int y, int w, int h, QFrame::Shadow shadow)
-{
-    auto* f = new QFrame(parent);
-    f->setFrameShape(QFrame::Panel);
-    f->setFrameShadow(shadow);
-    f->setGeometry(x, y, w, h);
-    return f;
-}
-
 Gauge* gauge(QWidget* parent, int x, int y, int w, int h, int max, const char* color)
 {
     auto* g = new Gauge(parent);
@@ -63,16 +34,6 @@ Gauge* gauge(QWidget* parent, int x, int y, int w, int h, int max, const char* c
                                     "QProgressBar::chunk { background: %1; }")
                          .arg(QLatin1String(color)));
     return g;
-}
-
-QScrollBar* scrollbar(QWidget* parent, int x, int y, int w, int h, int min, int max)
-{
-    auto* s = new QScrollBar(Qt::Horizontal, parent);
-    s->setRange(min, max);
-    s->setPageStep(5);
-    s->setSingleStep(1);
-    s->setGeometry(x, y, w, h);
-    return s;
 }
 
 } // namespace
@@ -98,23 +59,23 @@ static PanelHrace postav_panel(QWidget* f, int p)
     c.bvl_penize = bevel(f, 88 + dx, 505, 105, 25, QFrame::Sunken);
     c.bvl_jmeno = bevel(f, 192 + dx, 505, 129, 25, QFrame::Sunken);
 
-    c.lbl_energie = label(f, 8 + dx, 432, QStringLiteral("Energie:"));
+    c.lbl_energie = radek(f, 8 + dx, 432, QStringLiteral("Energie:"));
     c.cgg_energie = gauge(f, 56 + dx, 432, 265, 17, 200, "#ff0000");
     napoveda(c.cgg_energie, QStringLiteral("Ukazatel energie - cim vice cervene, tim vice ma hrac energie."));
-    c.lbl_nadrz = label(f, 8 + dx, 458, QStringLiteral("Nafta:"));
+    c.lbl_nadrz = radek(f, 8 + dx, 458, QStringLiteral("Nafta:"));
     c.cgg_nadrz = gauge(f, 56 + dx, 456, 105, 17, 100, "#008080");
     napoveda(c.cgg_nadrz, QStringLiteral("Ukazatel stavu nadrze - cim vice zelenomodre, tim vice ma hrac nafty."));
-    c.lbl_uhel_napis = label(f, 168 + dx, 456, QStringLiteral("Uhel:"));
-    c.lbl_uhel = label(f, 200 + dx, 456, QStringLiteral("45"));
+    c.lbl_uhel_napis = radek(f, 168 + dx, 456, QStringLiteral("Uhel:"));
+    c.lbl_uhel = radek(f, 200 + dx, 456, QStringLiteral("45"));
     if (p == 0) {
-        c.scr_uhel = scrollbar(f, 232 + dx, 456, 89, 17, 0, 85);
+        c.scr_uhel = posuvnik(f, 232 + dx, 456, 89, 17, 0, 85, 5);
         napoveda(c.scr_uhel, QStringLiteral("Zmeni velikost uhlu, pod kterym bude strela vypalena."));
     } else {
-        c.scr_uhel = scrollbar(f, 232 + dx, 456, 89, 17, 5, 90);
+        c.scr_uhel = posuvnik(f, 232 + dx, 456, 89, 17, 5, 90, 5);
         napoveda(c.scr_uhel, QStringLiteral("Zmeni velikost uhlu, pod kterym bude strela vypalena"));
     }
     c.scr_uhel->setValue(45);
-    c.lbl_zbran = label(f, 8 + dx, 484, QStringLiteral("Zbran:"));
+    c.lbl_zbran = radek(f, 8 + dx, 484, QStringLiteral("Zbran:"));
     c.cmb_zbran = new QComboBox(f);
     for (const char* n : nazvy_zbrani)
         c.cmb_zbran->addItem(QString::fromLatin1(n));
@@ -122,41 +83,39 @@ static PanelHrace postav_panel(QWidget* f, int p)
     c.cmb_zbran->setGeometry(56 + dx, 480, 105, 21);
     c.cmb_zbran->setEnabled(false);
     napoveda(c.cmb_zbran, QStringLiteral("Zmeni typ vypalene strely. Zbrane NUKE jsou nejucinejsi, ale nemaji tak velky polomer vybuchu jako velka strela."));
-    c.lbl_sila_napis = label(f, 168 + dx, 480, QStringLiteral("Sila:"));
-    c.lbl_sila = label(f, 200 + dx, 480, QStringLiteral("70"));
-    c.scr_sila = scrollbar(f, 232 + dx, 480, 89, 17, 10, 200);
+    c.lbl_sila_napis = radek(f, 168 + dx, 480, QStringLiteral("Sila:"));
+    c.lbl_sila = radek(f, 200 + dx, 480, QStringLiteral("70"));
+    c.scr_sila = posuvnik(f, 232 + dx, 480, 89, 17, 10, 200, 5);
     c.scr_sila->setValue(70);
     napoveda(c.scr_sila, QStringLiteral("Zmeni velikost sily - cim vetsi sila, tim dal strela doleti."));
 
-    c.lbl_naboje = label(f, 16 + dx, 510, QStringLiteral("Naboje:"));
+    c.lbl_naboje = radek(f, 16 + dx, 510, QStringLiteral("Naboje:"));
     const QString hint_naboje = QStringLiteral("Pocet naboju pro vybranou zbran.");
-    c.lbl_naboje_zakladni = label(f, 56 + dx, 510, QStringLiteral("-"), 25, Qt::AlignCenter);
+    c.lbl_naboje_zakladni = radek(f, 56 + dx, 510, 25, QStringLiteral("-"), Qt::AlignCenter);
     napoveda(c.lbl_naboje_zakladni, hint_naboje);
     QLabel** pocty[] = {&c.lbl_naboje_stredni, &c.lbl_naboje_velka, &c.lbl_naboje_mini,
                         &c.lbl_naboje_mega};
     for (QLabel** l : pocty) {
-        *l = label(f, 56 + dx, 510, QStringLiteral("0"), 25, Qt::AlignCenter);
+        *l = radek(f, 56 + dx, 510, 25, QStringLiteral("0"), Qt::AlignCenter);
         napoveda(*l, hint_naboje);
         (*l)->hide();
     }
-    c.lbl_napis_penize = label(f, 96 + dx, 510, QStringLiteral("Penize:"));
-    c.lbl_penize = label(f, 136 + dx, 510, QStringLiteral("0"), 49, Qt::AlignCenter);
+    c.lbl_napis_penize = radek(f, 96 + dx, 510, QStringLiteral("Penize:"));
+    c.lbl_penize = radek(f, 136 + dx, 510, 49, QStringLiteral("0"), Qt::AlignCenter);
     napoveda(c.lbl_penize, QStringLiteral("Stav penez %1 hrace.").arg(kdo));
-    c.lbl_napis_jmeno = label(f, 200 + dx, 510, QStringLiteral("Jmeno:"));
-    c.lbl_jmeno = label(f, 240 + dx, 510, p == 0 ? QStringLiteral("Hrac 1") : QStringLiteral("Hrac 2"),
-                        73, Qt::AlignCenter);
+    c.lbl_napis_jmeno = radek(f, 200 + dx, 510, QStringLiteral("Jmeno:"));
+    c.lbl_jmeno = radek(f, 240 + dx, 510, 73,
+                        p == 0 ? QStringLiteral("Hrac 1") : QStringLiteral("Hrac 2"),
+                        Qt::AlignCenter);
     napoveda(c.lbl_jmeno, QStringLiteral("Jmeno %1 hrace.").arg(kdo));
     return c;
 }
 
 Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Tarvana - Mervoss"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint);
+    nastav_okno(this, QStringLiteral("Tarvana - Mervoss"),
+                Qt::Dialog | Qt::WindowMinimizeButtonHint);
     setFixedSize(784, 535);
-    setFont(okno_font());
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
@@ -195,12 +154,10 @@ Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
     lbl_napis_penize2 = r.lbl_napis_penize; lbl_penize2 = r.lbl_penize; bvl_jmeno2 = r.bvl_jmeno;
     lbl_napis_jmeno2 = r.lbl_napis_jmeno; lbl_jmeno2 = r.lbl_jmeno;
 
-    btn_pal = new QPushButton(QStringLiteral("&PAL"), this);
-    btn_pal->setGeometry(336, 432, 49, 25);
+    btn_pal = tlacitko(this, 336, 432, 49, 25, QStringLiteral("&PAL"));
     btn_pal->setDefault(true);
     napoveda(btn_pal, QStringLiteral("Vystreli vybranou strelu pod nastavenym uhlem a silou."));
-    btn_obchod = new QPushButton(QStringLiteral("&Obchod"), this);
-    btn_obchod->setGeometry(400, 432, 50, 25);
+    btn_obchod = tlacitko(this, 400, 432, 50, 25, QStringLiteral("&Obchod"));
     btn_obchod->setDefault(true);
     napoveda(btn_obchod, QStringLiteral("Zobrazi obchod, kde lze nakupovat za kredity energii, zbrane a naftu."));
 
@@ -209,22 +166,22 @@ Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
     nadpis.setBold(true);
     nadpis.setUnderline(true);
     nadpis.setPointSize(10);
-    lbl_napis_stav = label(this, 337, 480, QStringLiteral("Stav"));
+    lbl_napis_stav = radek(this, 337, 480, QStringLiteral("Stav"));
     lbl_napis_stav->setFont(nadpis);
     lbl_napis_stav->adjustSize();
-    lbl_stav1 = label(this, 332, 504, QStringLiteral("0"), 25, Qt::AlignRight | Qt::AlignVCenter);
+    lbl_stav1 = radek(this, 332, 504, 25, QStringLiteral("0"), Qt::AlignRight | Qt::AlignVCenter);
     napoveda(lbl_stav1, QStringLiteral("Pocet bodu prvniho hrace."));
-    lbl_dvojtecka = label(this, 358, 504, QStringLiteral(":"));
-    lbl_stav2 = label(this, 363, 504, QStringLiteral("0"), 25);
+    lbl_dvojtecka = radek(this, 358, 504, QStringLiteral(":"));
+    lbl_stav2 = radek(this, 363, 504, 25, QStringLiteral("0"));
     napoveda(lbl_stav2, QStringLiteral("Pocet bodu druheho hrace."));
     bvl_vitr = bevel(this, 392, 466, 63, 65, QFrame::Sunken);
-    llbl_napis_vitr = label(this, 401, 480, QStringLiteral("Vitr"));
+    llbl_napis_vitr = radek(this, 401, 480, QStringLiteral("Vitr"));
     QFont nadpis_vitr = okno_font();
     nadpis_vitr.setBold(true);
     nadpis_vitr.setUnderline(true);
     llbl_napis_vitr->setFont(nadpis_vitr);
     llbl_napis_vitr->adjustSize();
-    lbl_vitr = label(this, 400, 504, QStringLiteral("Bezvetri"), 49, Qt::AlignCenter);
+    lbl_vitr = radek(this, 400, 504, 49, QStringLiteral("Bezvetri"), Qt::AlignCenter);
     napoveda(lbl_vitr, QStringLiteral("Ukazatel smeru vetru."));
 
     for (QWidget* w : {static_cast<QWidget*>(scr_uhel1), static_cast<QWidget*>(scr_sila1),

@@ -1,5 +1,6 @@
 #include "settings/tarvana_nastaveni.h"
 
+#include "game/form_kit.h"
 #include "game/hints.h"
 
 #include <QApplication>
@@ -19,57 +20,6 @@ constexpr int vyska_okna = 327;
 constexpr int ramecek_okna = 3;
 constexpr int sirka_bez_logu = 550;
 constexpr int sirka_s_logem = 786;
-
-QGroupBox* skupina(QWidget* parent, int x, int y, int w, int h, const QString& titulek)
-{
-    auto* g = new QGroupBox(titulek, parent);
-    g->setGeometry(x, y, w, h);
-    return g;
-}
-
-QRadioButton* prepinac(QWidget* parent, int x, int y, const QString& text)
-{
-    auto* r = new QRadioButton(text, parent);
-    r->setGeometry(x, y, r->sizeHint().width(), 17);
-    return r;
-}
-
-QCheckBox* zaskrtavatko(QWidget* parent, int x, int y, const QString& text)
-{
-    auto* c = new QCheckBox(text, parent);
-    c->setGeometry(x, y, c->sizeHint().width(), 17);
-    return c;
-}
-
-QLabel* popisek(QWidget* parent, int x, int y, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->adjustSize();
-    l->move(x, y);
-    return l;
-}
-
-QLabel* popisek(QWidget* parent, int x, int y, int w, int h, const QString& text)
-{
-    auto* l = new QLabel(text, parent);
-    l->setGeometry(x, y, w, h);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return l;
-}
-
-QLineEdit* pole(QWidget* parent, int x, int y, const QString& text)
-{
-    auto* e = new QLineEdit(text, parent);
-    e->setGeometry(x, y, 97, 21);
-    return e;
-}
-
-QPushButton* tlacitko(QWidget* parent, int x, int y, int w, int h, const QString& text)
-{
-    auto* b = new QPushButton(text, parent);
-    b->setGeometry(x, y, w, h);
-    return b;
-}
 
 // The OK glyph: a tick, green when the button can be pressed, grey when it cannot.
 QPixmap fajfka(const QColor& barva)
@@ -114,13 +64,7 @@ void povol(std::initializer_list<QWidget*> prvky, bool ano)
 
 Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Tarvana - Nastaveni"));
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPixelSize(11);
-    setFont(font);
+    nastav_okno(this, QStringLiteral("Tarvana - Nastaveni"), Qt::Dialog | Qt::CustomizeWindowHint);
     nastav_vnejsi_sirku(sirka_bez_logu);
 
     grp_typhry = skupina(this, 8, 8, 153, 113, QStringLiteral("Typ hry"));
@@ -149,7 +93,7 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
                              const QString& hint, Color barva, QLabel*& lbl, QLineEdit*& edt,
                              ColorPicker*& clb) {
         lbl = popisek(grp_jmena, 8, y, cislo);
-        edt = pole(grp_jmena, 24, y + 16, jmeno);
+        edt = pole(grp_jmena, 24, y + 16, 97, 21, jmeno);
         edt->setMaxLength(14);
         napoveda(edt, hint);
         clb = new ColorPicker(grp_jmena);
@@ -174,7 +118,7 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
     napoveda(btn_klient, QStringLiteral("Pripoji se k dane IP adrese, na ktere musi bezet Tarvana "
                                         "se spustenym serverem."));
     lbl_adresa = popisek(grp_internet, 16, 95, QStringLiteral("IP:"));
-    edt_adresa = pole(grp_internet, 40, 92, QStringLiteral("localhost"));
+    edt_adresa = pole(grp_internet, 40, 92, 97, 21, QStringLiteral("localhost"));
     napoveda(edt_adresa, QStringLiteral("Adresa serveru, ke kteremu se chcete pripojit."));
     povol({rdb_server, btn_server, rdb_klient, btn_klient, edt_adresa}, false);
 
@@ -213,11 +157,7 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
 
     grp_rychlost = skupina(this, 248, 264, 217, 57, QStringLiteral("Rychlost hry"));
     lbl_pomala = popisek(grp_rychlost, 8, 26, QStringLiteral("Pomala"));
-    scr_rychlost = new QScrollBar(Qt::Horizontal, grp_rychlost);
-    scr_rychlost->setGeometry(56, 24, 105, 17);
-    scr_rychlost->setRange(0, 6);
-    scr_rychlost->setSingleStep(1);
-    scr_rychlost->setPageStep(1);
+    scr_rychlost = posuvnik(grp_rychlost, 56, 24, 105, 17, 0, 6, 1);
     scr_rychlost->setValue(3);
     scr_rychlost->setFocusPolicy(Qt::StrongFocus);
     napoveda(scr_rychlost, QStringLiteral("Zmeni rychlost letici strely."));

@@ -1,5 +1,6 @@
 #include "shop/tarvana_obchod.h"
 
+#include "game/form_kit.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
 #include "settings/tarvana_nastaveni.h"
@@ -13,62 +14,17 @@ Tform_obchod* form_obchod = nullptr;
 
 namespace {
 
-QFont okno_font()
-{
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setPixelSize(11);
-    return f;
-}
-
-// A 13-pixel-high label in the window's font, or in that font made bold or underlined;
-// w < 0 sizes it to its text.
-enum class Pismo { obycejne, tucne, podtrzene };
-
-QLabel* popisek(QWidget* parent, int x, int y, const QString& text, int w = -1,
-                Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter,
-                Pismo pismo = Pismo::obycejne)
-{
-    auto* l = new QLabel(text, parent);
-    if (pismo != Pismo::obycejne) {
-        QFont font = okno_font();
-        font.setBold(pismo == Pismo::tucne);
-        font.setUnderline(pismo == Pismo::podtrzene);
-        l->setFont(font);
-    }
-    l->setAlignment(align);
-    l->adjustSize();
-    if (w < 0) {
-        w = l->width();
-    } else if ((align & Qt::AlignRight) && l->width() > w) {
-        // A wider stand-in for the bold font would lose the heading's first letters:
-        // keep its right edge over the column and let it grow to the left.
-        x -= l->width() - w;
-        w = l->width();
-    }
-    l->setGeometry(x, y, w, 13);
-    return l;
-}
-
 // Every buy button starts disabled; obnov_obchod decides when the shop is shown.
 QPushButton* koupit(QWidget* parent, int x, int y)
 {
-    auto* b = new QPushButton(QStringLiteral("Koupit"), parent);
-    b->setGeometry(x, y, 57, 25);
+    auto* b = tlacitko(parent, x, y, 57, 25, QStringLiteral("Koupit"));
     b->setEnabled(false);
     return b;
 }
 
-QGroupBox* skupina(QWidget* parent, const QString& titulek, int x, int y, int w, int h)
-{
-    auto* g = new QGroupBox(titulek, parent);
-    g->setGeometry(x, y, w, h);
-    return g;
-}
-
 QLabel* hodnota(QGroupBox* g)
 {
-    return popisek(g, 4, g->height() / 2 - 2, QStringLiteral("0"), g->width() - 8,
-                   Qt::AlignCenter);
+    return radek(g, 4, g->height() / 2 - 2, g->width() - 8, QStringLiteral("0"), Qt::AlignCenter);
 }
 
 } // namespace
@@ -91,23 +47,15 @@ int cele_cislo(const QString& text)
 
 Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Tarvana - Obchod"));
-    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                   | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    nastav_okno(this, QStringLiteral("Tarvana - Obchod"), Qt::Dialog | Qt::CustomizeWindowHint);
     setFixedSize(489, 175);
-    setFont(okno_font());
 
-    grp_zbrane = skupina(this, QStringLiteral("Zbrane"), 0, 0, 257, 175);
+    grp_zbrane = skupina(this, 0, 0, 257, 175, QStringLiteral("Zbrane"));
     const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
-    lbl_typstrely = popisek(grp_zbrane, 75, 16, QStringLiteral("Typ strely"), -1,
-                            Qt::AlignLeft | Qt::AlignVCenter, Pismo::tucne);
-    lbl_cena = popisek(grp_zbrane, 155, 16, QStringLiteral("Cena"), 30, vpravo, Pismo::tucne);
-    lbl_naboje = popisek(grp_zbrane, 200, 16, QStringLiteral("Naboje"), 41, vpravo,
-                         Pismo::tucne);
-    bvl_zbrane = new QFrame(grp_zbrane);
-    bvl_zbrane->setFrameShape(QFrame::HLine);
-    bvl_zbrane->setFrameShadow(QFrame::Sunken);
-    bvl_zbrane->setGeometry(2, 37, 253, 2);
+    lbl_typstrely = radek(grp_zbrane, 75, 16, QStringLiteral("Typ strely"), Pismo::tucne);
+    lbl_cena = radek(grp_zbrane, 155, 16, 30, QStringLiteral("Cena"), vpravo, Pismo::tucne);
+    lbl_naboje = radek(grp_zbrane, 200, 16, 41, QStringLiteral("Naboje"), vpravo, Pismo::tucne);
+    bvl_zbrane = bevel(grp_zbrane, 2, 37, 253, 2, QFrame::Sunken, QFrame::HLine);
 
     struct Radek {
         QPushButton*& tlacitko;
@@ -126,29 +74,28 @@ Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
     int y = 46;
     for (const Radek& r : radky) {
         r.tlacitko = koupit(grp_zbrane, 8, y);
-        r.nazev = popisek(grp_zbrane, 75, y + 6, QString::fromLatin1(r.text), -1,
-                          Qt::AlignLeft | Qt::AlignVCenter, Pismo::podtrzene);
-        r.cena = popisek(grp_zbrane, 155, y + 6, QString::number(cena_strely[r.druh]), 33,
-                         Qt::AlignCenter);
-        r.naboje = popisek(grp_zbrane, 208, y + 6, QStringLiteral("0"), 25, Qt::AlignCenter);
+        r.nazev = radek(grp_zbrane, 75, y + 6, QString::fromLatin1(r.text), Pismo::podtrzene);
+        r.cena = radek(grp_zbrane, 155, y + 6, 33, QString::number(cena_strely[r.druh]),
+                       Qt::AlignCenter);
+        r.naboje = radek(grp_zbrane, 208, y + 6, 25, QStringLiteral("0"), Qt::AlignCenter);
         y += 32;
     }
 
-    grp_vybaveni = skupina(this, QStringLiteral("Vybaveni"), 264, 0, 225, 105);
+    grp_vybaveni = skupina(this, 264, 0, 225, 105, QStringLiteral("Vybaveni"));
     btn_benzin = koupit(grp_vybaveni, 8, 24);
-    lbl_benzin = popisek(grp_vybaveni, 83, 28, QStringLiteral("Nafta"));
-    lbl_benzin_cena = popisek(grp_vybaveni, 147, 28, QStringLiteral("50 kreditu"), 70,
-                              Qt::AlignCenter);
+    lbl_benzin = radek(grp_vybaveni, 83, 28, QStringLiteral("Nafta"));
+    lbl_benzin_cena = radek(grp_vybaveni, 147, 28, 70, QStringLiteral("50 kreditu"),
+                            Qt::AlignCenter);
     btn_energie = koupit(grp_vybaveni, 8, 64);
-    lbl_energie = popisek(grp_vybaveni, 83, 68, QStringLiteral("Energie"));
-    lbl_energie_cena = popisek(grp_vybaveni, 147, 68, QStringLiteral("150 kreditu"), 70,
-                               Qt::AlignCenter);
+    lbl_energie = radek(grp_vybaveni, 83, 68, QStringLiteral("Energie"));
+    lbl_energie_cena = radek(grp_vybaveni, 147, 68, 70, QStringLiteral("150 kreditu"),
+                             Qt::AlignCenter);
 
-    grp_energie = skupina(this, QStringLiteral("Energie"), 264, 112, 57, 57);
+    grp_energie = skupina(this, 264, 112, 57, 57, QStringLiteral("Energie"));
     lbl_stav_energie = hodnota(grp_energie);
-    grp_nafta = skupina(this, QStringLiteral("Nafta"), 328, 111, 57, 58);
+    grp_nafta = skupina(this, 328, 111, 57, 58, QStringLiteral("Nafta"));
     lbl_stav_nafta = hodnota(grp_nafta);
-    grp_stav_kreditu = skupina(this, QStringLiteral("Stav kreditu"), 392, 112, 89, 57);
+    grp_stav_kreditu = skupina(this, 392, 112, 89, 57, QStringLiteral("Stav kreditu"));
     lbl_stav_kredit = hodnota(grp_stav_kreditu);
 
     connect(btn_stredni, &QPushButton::clicked, this, [this] { btn_stredniClick(); });

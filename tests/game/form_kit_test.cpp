@@ -1,0 +1,88 @@
+// The controls the windows are built from: the one-line labels' widths, and the border and
+// font that every window gets from them.
+#include "about/tarvana_about.h"
+#include "app/tarvana.h"
+#include "game/form_kit.h"
+#include "game/tarvana_hra.h"
+#include "settings/tarvana_nastaveni.h"
+#include "shop/tarvana_obchod.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+TEST(FormKit, OneLineLabelsKeepTheirColumns)
+{
+    QWidget okno;
+    okno.setFont(okno_font());
+    const QString dlouhy = QStringLiteral("Naboje pro velkou strelu");
+    const Qt::Alignment vpravo = Qt::AlignRight | Qt::AlignVCenter;
+    struct Pripad {
+        const char* co;
+        int w;
+        QString text;
+        Qt::Alignment align;
+        Pismo pismo;
+        // The expected left edge and width; a width of -1 stands for the text's own width.
+        int x;
+        int sirka;
+    } const pripady[] = {
+        {"sized to its text", -1, QStringLiteral("Energie:"), Qt::AlignLeft | Qt::AlignVCenter,
+         Pismo::obycejne, 50, -1},
+        {"a column keeps its width", 60, QStringLiteral("0"), Qt::AlignCenter, Pismo::obycejne,
+         50, 60},
+        {"a right-aligned text that fits stays in its column", 60, QStringLiteral("0"), vpravo,
+         Pismo::tucne, 50, 60},
+        {"a right-aligned text too wide keeps its right edge", 10, dlouhy, vpravo,
+         Pismo::tucne, -1, -1},
+        {"a centred text too wide is clipped in its column", 10, dlouhy, Qt::AlignCenter,
+         Pismo::obycejne, 50, 10},
+        {"underlined, sized to its text", -1, dlouhy, Qt::AlignLeft | Qt::AlignVCenter,
+         Pismo::podtrzene, 50, -1},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.co);
+        QLabel* l = p.w < 0 ? radek(&okno, 50, 20, p.text, p.pismo)
+                            : radek(&okno, 50, 20, p.w, p.text, p.align, p.pismo);
+        const int vlastni = l->sizeHint().width();
+        const int sirka = p.sirka < 0 ? vlastni : p.sirka;
+        const int x = p.x < 0 ? 50 + p.w - vlastni : p.x;
+        EXPECT_EQ(l->geometry(), QRect(x, 20, sirka, 13));
+        EXPECT_EQ(l->alignment(), p.align);
+        EXPECT_EQ(l->font().family(), okno_font().family());
+        EXPECT_EQ(l->font().pixelSize(), 11);
+        EXPECT_EQ(l->font().bold(), p.pismo == Pismo::tucne);
+        EXPECT_EQ(l->font().underline(), p.pismo == Pismo::podtrzene);
+    }
+}
+
+TEST(FormKit, EveryWindowHasAFixedBorderWithACloseBoxAndTheWindowFont)
+{
+    struct Okno {
+        const char* co;
+        std::unique_ptr<QWidget> okno;
+        bool minimalizace;
+    };
+    Okno okna[] = {
+        {"main menu", std::make_unique<Tform_uvod>(), true},
+        {"about box", std::make_unique<Tform_about>(), true},
+        {"battlefield", std::make_unique<Tform_hra>(), true},
+        {"settings", std::make_unique<Tform_nastaveni>(), false},
+        {"shop", std::make_unique<Tform_obchod>(), false},
+    };
+    const Qt::WindowFlags ramecek = Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                                    | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    for (const Okno& o : okna) {
+        SCOPED_TRACE(o.co);
+        const Qt::WindowFlags f = o.okno->windowFlags();
+        EXPECT_EQ(f & ramecek, ramecek);
+        EXPECT_EQ(f.testFlag(Qt::WindowMinimizeButtonHint), o.minimalizace);
+        EXPECT_FALSE(f.testFlag(Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(o.okno->minimumSize(), o.okno->maximumSize());
+        EXPECT_EQ(o.okno->font().family(), "MS Sans Serif");
+        EXPECT_EQ(o.okno->font().pixelSize(), 11);
+    }
+}
+
+} // namespace
