@@ -3,10 +3,10 @@
 #include "battlefield/drawing.h"
 #include "game/bitmap_file.h"
 #include "game/form_kit.h"
+#include "game/game_settings.h"
 #include "game/hints.h"
 #include "game/platform.h"
 #include "game/turns.h"
-#include "settings/tarvana_nastaveni.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -330,40 +330,6 @@ void Tform_hra::keyPressEvent(QKeyEvent* e)
 
 namespace {
 
-// The game's settings as the settings window holds them when a game starts.
-void prevezmi_nastaveni(Tform_hra& f, const Tform_nastaveni& n)
-{
-    zvuk = n.chk_zvuk->isChecked();
-    const int rychlost = n.scr_rychlost->value();
-    if (rychlost >= 0 && rychlost < static_cast<int>(tabulka_zpozdeni.size()))
-        zpozdeni = tabulka_zpozdeni[static_cast<std::size_t>(rychlost)];
-    hrac[0].barva = n.clb_hrac1->selected();
-    hrac[1].barva = n.clb_hrac2->selected();
-
-    if (n.rdb_clovek_clovek->isChecked())
-        typ_hry = dva_hraci;
-    if (n.rdb_clovek_pocitac->isChecked()) {
-        typ_hry = proti_pocitaci;
-        const std::pair<const QRadioButton*, Difficulty> urovne[] = {
-            {n.rdb_trenink, trenink},         {n.rdb_zacatecnik, zacatecnik},
-            {n.rdb_pokrocily, pokrocily},     {n.rdb_profesional, profesional},
-            {n.rdb_expert, expert},
-        };
-        for (const auto& [tlacitko, uroven] : urovne)
-            if (tlacitko->isChecked())
-                obtiznost = uroven;
-    }
-    if (n.rdb_internet->isChecked()) {
-        if (n.rdb_server->isChecked())
-            typ_hry = sit_server;
-        if (n.rdb_klient->isChecked())
-            typ_hry = sit_klient;
-    }
-
-    f.lbl_jmeno1->setText(n.edt_jmeno1->text());
-    f.lbl_jmeno2->setText(n.edt_jmeno2->text());
-}
-
 const char* const soubor_nebe = "data/nebe.bmp";
 
 // A bitmap cut short still decodes, with the missing rows made up: such a file is as
@@ -381,8 +347,12 @@ bool nacti_nebe(QImage& obraz)
 void Tform_hra::FormShow()
 {
     hra_zacala_ = true;
-    if (form_nastaveni)
-        prevezmi_nastaveni(*this, *form_nastaveni);
+    if (nastaveni_hry) {
+        const GameSettings n = nastaveni_hry();
+        prevezmi(n);
+        lbl_jmeno1->setText(QString::fromStdString(n.jmeno[0]));
+        lbl_jmeno2->setText(QString::fromStdString(n.jmeno[1]));
+    }
 
     for (PlayerState& h : hrac) {
         h.penize = 2500;

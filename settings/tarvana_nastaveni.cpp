@@ -1,6 +1,7 @@
 #include "settings/tarvana_nastaveni.h"
 
 #include "game/form_kit.h"
+#include "game/game_state.h"
 #include "game/hints.h"
 
 #include <QApplication>
@@ -62,8 +63,18 @@ void povol(std::initializer_list<QWidget*> prvky, bool ano)
 
 } // namespace
 
+namespace {
+
+// The settings window that answers the game's questions: the newest one.
+const Tform_nastaveni* odpovida = nullptr;
+
+} // namespace
+
 Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
 {
+    odpovida = this;
+    nastaveni_hry = [this] { return nastaveni(); };
+    zvuk_v_nastaveni = [this] { return chk_zvuk->isChecked(); };
     nastav_okno(this, QStringLiteral("Tarvana - Nastaveni"), Qt::Dialog | Qt::CustomizeWindowHint);
     nastav_vnejsi_sirku(sirka_bez_logu);
 
@@ -194,7 +205,51 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
     zaloz_sit();
 }
 
-Tform_nastaveni::~Tform_nastaveni() { zrus_sit(); }
+Tform_nastaveni::~Tform_nastaveni()
+{
+    zrus_sit();
+    if (odpovida == this) {
+        odpovida = nullptr;
+        nastaveni_hry = nullptr;
+        zvuk_v_nastaveni = nullptr;
+    }
+}
+
+GameSettings Tform_nastaveni::nastaveni() const
+{
+    GameSettings n;
+    n.zvuk = chk_zvuk->isChecked();
+    const int rychlost = scr_rychlost->value();
+    if (rychlost >= 0 && rychlost < static_cast<int>(tabulka_zpozdeni.size()))
+        n.zpozdeni = tabulka_zpozdeni[static_cast<std::size_t>(rychlost)];
+    n.barva[0] = clb_hrac1->selected();
+    n.barva[1] = clb_hrac2->selected();
+
+    // Each checked button overrides the one before it, as the game has always read them.
+    if (rdb_clovek_clovek->isChecked())
+        n.typ_hry = dva_hraci;
+    if (rdb_clovek_pocitac->isChecked()) {
+        n.typ_hry = proti_pocitaci;
+        const std::pair<const QRadioButton*, Difficulty> urovne[] = {
+            {rdb_trenink, trenink},         {rdb_zacatecnik, zacatecnik},
+            {rdb_pokrocily, pokrocily},     {rdb_profesional, profesional},
+            {rdb_expert, expert},
+        };
+        for (const auto& [tlacitko, uroven] : urovne)
+            if (tlacitko->isChecked())
+                n.obtiznost = uroven;
+    }
+    if (rdb_internet->isChecked()) {
+        if (rdb_server->isChecked())
+            n.typ_hry = sit_server;
+        if (rdb_klient->isChecked())
+            n.typ_hry = sit_klient;
+    }
+
+    n.jmeno[0] = edt_jmeno1->text().toStdString();
+    n.jmeno[1] = edt_jmeno2->text().toStdString();
+    return n;
+}
 
 void Tform_nastaveni::nastav_vnejsi_sirku(int sirka)
 {

@@ -1,5 +1,6 @@
 #pragma once
 // The settings window, created once; the settings live only in its controls.
+#include "game/game_settings.h"
 #include "settings/color_picker.h"
 
 #include <QCheckBox>
@@ -20,6 +21,9 @@ class Tform_nastaveni : public QDialog {
 public:
     explicit Tform_nastaveni(QWidget* parent = nullptr);
     ~Tform_nastaveni() override;
+
+    // What a game starting now takes from these controls.
+    GameSettings nastaveni() const;
 
     QGroupBox* grp_typhry;
     QRadioButton* rdb_clovek_pocitac;

@@ -3,7 +3,7 @@
 #include "game/form_kit.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
-#include "settings/tarvana_nastaveni.h"
+#include "game/game_settings.h"
 
 #include <QShowEvent>
 #include <cmath>
@@ -132,8 +132,7 @@ void Tform_obchod::FormShow()
                              lbl_naboje_mega};
     for (int druh = stredni_strela; druh <= mega_nuke; ++druh)
         pocty[druh - 1]->setText(cislo(cele_cislo(f->lbl_naboje(p, druh)->text())));
-    zvuk_obchodu = form_nastaveni && form_nastaveni->chk_zvuk
-                   && form_nastaveni->chk_zvuk->isChecked();
+    zvuk_obchodu = zvuk_v_nastaveni && zvuk_v_nastaveni();
     obnov_obchod(*this);
 }
 
