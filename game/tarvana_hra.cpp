@@ -157,8 +157,9 @@ Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
     btn_pal = tlacitko(this, 336, 432, 49, 25, QStringLiteral("&PAL"));
     btn_pal->setDefault(true);
     napoveda(btn_pal, QStringLiteral("Vystreli vybranou strelu pod nastavenym uhlem a silou."));
+    // The one default button: Enter fires whenever neither button has the focus. Qt
+    // honours only one, and the shop button, set last, used to win.
     btn_obchod = tlacitko(this, 400, 432, 50, 25, QStringLiteral("&Obchod"));
-    btn_obchod->setDefault(true);
     napoveda(btn_obchod, QStringLiteral("Zobrazi obchod, kde lze nakupovat za kredity energii, zbrane a naftu."));
 
     bvl_stav = bevel(this, 330, 466, 60, 65, QFrame::Sunken);

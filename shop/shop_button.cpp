@@ -27,6 +27,9 @@ void Tform_hra::btn_obchodClick()
     for (int druh = stredni_strela; druh <= mega_nuke; ++druh)
         h.naboje[static_cast<std::size_t>(druh)] = cele_cislo(lbl_naboje(p, druh)->text());
 
-    // A purchase may have brought shells for the selected weapon.
+    // A purchase may have brought shells for the selected weapon. The next thing to do
+    // is to fire, so Enter fires, as when the turn began.
     btn_pal->setEnabled(muze_strilet(p));
+    if (btn_pal->isEnabled())
+        btn_pal->setFocus();
 }
