@@ -215,6 +215,49 @@ Tform_nastaveni::~Tform_nastaveni()
     }
 }
 
+namespace {
+
+// The radio buttons that exclude one another with b: its auto-exclusive siblings.
+bool ve_skupine(const QWidget* a, const QRadioButton* b)
+{
+    const auto* r = qobject_cast<const QRadioButton*>(a);
+    return r && r != b && r->autoExclusive() && b->autoExclusive() &&
+           r->parentWidget() == b->parentWidget();
+}
+
+QRadioButton* zaskrtnuty_vedle(QRadioButton* r)
+{
+    if (r->isChecked())
+        return r;
+    for (auto* s : r->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly))
+        if (ve_skupine(s, r) && s->isChecked())
+            return s->isEnabled() && s->isVisible() ? s : nullptr;
+    return nullptr;
+}
+
+} // namespace
+
+bool Tform_nastaveni::focusNextPrevChild(bool next)
+{
+    QWidget* odkud = focusWidget();
+    const bool posun = QDialog::focusNextPrevChild(next);
+    // Past the rest of the group being left; as many steps as there are controls at most.
+    const int kroku = static_cast<int>(findChildren<QWidget*>().size());
+    for (int i = 0; posun && i < kroku; ++i) {
+        auto* r = qobject_cast<QRadioButton*>(focusWidget());
+        if (!r || !r->autoExclusive() || r == odkud)
+            break;
+        if (odkud && (odkud == r || ve_skupine(odkud, r))) {
+            QDialog::focusNextPrevChild(next);
+            continue;
+        }
+        if (QRadioButton* z = zaskrtnuty_vedle(r); z && z != r)
+            z->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        break;
+    }
+    return posun;
+}
+
 GameSettings Tform_nastaveni::nastaveni() const
 {
     GameSettings n;

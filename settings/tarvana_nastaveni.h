@@ -111,6 +111,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab into a group of radio buttons lands on the checked one, and Tab out of it
+    // leaves the group, as on every desktop; arrows move within it.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void zaloz_sit();           // creates the sockets and connects their events

@@ -313,3 +313,36 @@ TEST_F(NastaveniTest, OkAndTheCloseBoxKeepEveryChange)
         EXPECT_EQ(okno->scr_rychlost->value(), 6);
     }
 }
+
+// Tab enters a group of radio buttons at its checked button and leaves it with the next
+// Tab; Shift+Tab does the same backwards, and the arrows still move within the group.
+TEST_F(NastaveniTest, TabEntersARadioGroupAtItsCheckedButton)
+{
+    auto tab = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        return QApplication::focusWidget();
+    };
+    auto backtab = [] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        return QApplication::focusWidget();
+    };
+    const std::vector<QRadioButton*> skill{okno->rdb_trenink, okno->rdb_zacatecnik, okno->rdb_pokrocily,
+                                           okno->rdb_profesional, okno->rdb_expert};
+    const auto in_skill = [&](QWidget* w) { return std::count(skill.begin(), skill.end(), w) > 0; };
+
+    okno->rdb_clovek_pocitac->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(tab(), okno->rdb_pokrocily);
+    QWidget* after = tab();
+    EXPECT_FALSE(in_skill(after)) << "Tab stayed in the group";
+    EXPECT_EQ(backtab(), okno->rdb_pokrocily);
+    EXPECT_EQ(backtab(), okno->rdb_clovek_pocitac) << "Shift+Tab did not land on the checked game type";
+
+    // Another choice, by arrow key: Tab then finds that one.
+    okno->rdb_pokrocily->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(okno->rdb_pokrocily, Qt::Key_Down);
+    EXPECT_TRUE(okno->rdb_profesional->isChecked());
+    EXPECT_EQ(QApplication::focusWidget(), okno->rdb_profesional);
+    okno->rdb_clovek_pocitac->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(tab(), okno->rdb_profesional);
+    EXPECT_EQ(tab(), after);
+}
