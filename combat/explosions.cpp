@@ -3,6 +3,7 @@
 #include "battlefield/drawing.h"
 #include "combat/explosion_rules.h"
 #include "game/tarvana_hra.h"
+#include "movement/crate_rules.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ void rostouci_kruhy(Tform_hra& f, int X, int Y, int R)
 // this repaints the plain sky and ground at column 0 only.
 void znic_bednu_v_dosahu(Tform_hra& f, int X, int R)
 {
-    if (X - R <= bonus_x + 5 && X + R >= bonus_x - 5) {
+    if (vybuch_zasahne_bednu(X, R, bonus_x)) {
         kresli_bonus(f.platno(), barva_nebe);
         bonus_x = 0;
     }
