@@ -149,3 +149,17 @@ TEST(HledaniSily, FirstHitOnFlatGroundComputedByHand)
     EXPECT_EQ(kratka.vysledek, ImpactKind::zem);
     EXPECT_EQ(kratka.bod, (Bod{109, 301}));
 }
+
+TEST_F(ChybaSily, FallbackDrawsThePowerBeforeTheAngle)
+{
+    struct Case {
+        std::int32_t hod_sily, hod_uhlu, sila, uhel;
+    } cases[] = {{0, 0, 70, 110}, {29, 29, 99, 139}, {10, 15, 80, 125}, {30, 31, 70, 111}};
+    for (const Case& c : cases) {
+        hody({c.hod_sily, c.hod_uhlu});
+        const Namireni n = nahradni_namireni();
+        vse_vylosovano();
+        EXPECT_EQ(n.sila, c.sila);
+        EXPECT_EQ(n.uhel, c.uhel);
+    }
+}
