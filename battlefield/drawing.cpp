@@ -1,6 +1,7 @@
 #include "battlefield/drawing.h"
 
 #include "battlefield/terrain.h"
+#include "combat/explosion_rules.h"
 
 #include <QImage>
 #include <algorithm>
@@ -98,15 +99,9 @@ void kresli_bonus(Canvas& c, Color f)
 
 void maly_krater(Canvas& c, int x)
 {
-    constexpr int hloubka[4] = {1, 2, 2, 1};
     c.set_pen_color(barva_nebe);
     c.set_pen_width(1);
-    for (int k = 0; k < 4; ++k) {
-        const int s = x + k;
-        // Near the right edge the dent would reach past the heightmap's last column.
-        if (s < 0 || s >= static_cast<int>(vysky.size()))
-            continue;
-        c.line(s, vysky[s], s, vysky[s] + hloubka[k] + 1);
-        vysky[s] = std::min(vysky[s] + hloubka[k], H);
-    }
+    // The removed rows, the old surface included, turn to plain sky.
+    for (const Prohloubeni& s : prohloub_maly_krater(vysky, x))
+        c.line(s.sloupec, s.pred, s.sloupec, s.po + 1);
 }

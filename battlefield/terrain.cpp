@@ -11,18 +11,23 @@ std::int32_t omez(std::int32_t h) { return std::clamp(h, nejvyssi_zem, nejnizsi_
 
 } // namespace
 
-void vytvor_krajinu()
+void vytvor_profil(Heightmap& h)
 {
     // The order of the draws is part of the landscape: one seed gives one landscape.
-    vysky[0] = omez(nahoda(30) + 300);
+    h[0] = omez(nahoda(30) + 300);
     std::int32_t svah = 0;
     for (int c = 1; c <= W; ++c) {
         if (c % delka_svahu == 0)
             svah = nahoda(3) - 1;
-        vysky[c] = omez(vysky[c - 1] + nahoda(2) * svah);
+        h[c] = omez(h[c - 1] + nahoda(2) * svah);
     }
-    hrac[0].x = 100;
-    hrac[0].y = radek_tanku(hrac[0].x);
-    hrac[1].x = W - 100;
-    hrac[1].y = radek_tanku(hrac[1].x);
+}
+
+void vytvor_krajinu()
+{
+    vytvor_profil(vysky);
+    for (int p : {0, 1}) {
+        hrac[p].x = pocatecni_x(p);
+        hrac[p].y = radek_tanku(hrac[p].x);
+    }
 }

@@ -1,25 +1,28 @@
 #include "combat/explosions.h"
 
 #include "battlefield/drawing.h"
-#include "combat/weapons.h"
+#include "combat/explosion_rules.h"
 #include "game/tarvana_hra.h"
-
-#include <cmath>
-#include <cstdlib>
+#include "movement/crate_rules.h"
 
 namespace {
 
-// The shooter's credits grow by odmena; a message only when something was earned, but
-// the info line is repainted either way.
-void vyplat(Tform_hra& f, int strelec, std::int32_t odmena, const char* za)
+void uber_energii(const Zasah& z)
 {
-    hrac[strelec].penize += odmena;
+    for (int p : {0, 1})
+        hrac[p].energie -= z.ztrata[p];
+}
+
+// The shooter's credits grow by the reward; a message only when something was earned, but
+// the info line is repainted either way.
+void vyplat(Tform_hra& f, int strelec, const Zasah& z)
+{
+    hrac[strelec].penize += z.odmena;
     QLabel* penize = f.lbl_penize(strelec);
     penize->setText(QString::number(hrac[strelec].penize));
     penize->repaint();
-    if (odmena != 0)
-        f.lbl_infotext->setText(f.lbl_jmeno(strelec)->text() + QLatin1String(za)
-                                + QString::number(odmena) + QStringLiteral(" kreditu!"));
+    if (!z.zprava.empty())
+        f.lbl_infotext->setText(f.lbl_jmeno(strelec)->text() + QString::fromStdString(z.zprava));
     f.lbl_infotext->repaint();
 }
 
@@ -39,7 +42,7 @@ void rostouci_kruhy(Tform_hra& f, int X, int Y, int R)
 // this repaints the plain sky and ground at column 0 only.
 void znic_bednu_v_dosahu(Tform_hra& f, int X, int R)
 {
-    if (X - R <= bonus_x + 5 && X + R >= bonus_x - 5) {
+    if (vybuch_zasahne_bednu(X, R, bonus_x)) {
         kresli_bonus(f.platno(), barva_nebe);
         bonus_x = 0;
     }
@@ -50,39 +53,21 @@ void znic_bednu_v_dosahu(Tform_hra& f, int X, int R)
 void primy_zasah(Tform_hra& f, int zasazeny, int, int)
 {
     const int strelec = na_tahu;
-    const int souper = 1 - strelec;
-    const std::int32_t zbran = hrac[strelec].zbran;
-    const std::int32_t pred = hrac[souper].energie;
-    const WeaponEffect& u = ucinky_zbrani[zbran];
-    hrac[zasazeny].energie -= u.primy_zaklad + U(u.primy_rozptyl);
-    if (zbran == zakladni_strela) {
+    const Zasah z = spocti_primy_zasah(hrac, strelec, zasazeny);
+    uber_energii(z);
+    if (hrac[strelec].zbran == zakladni_strela) {
         kresli_tank(f.platno(), zasazeny, clRed);
         f.ukaz();
         f.pauza(150);
     }
-    std::int32_t odmena = odmena_primy_bod * (pred - hrac[souper].energie);
-    if (zbran == zakladni_strela && odmena > 0)
-        odmena += odmena_zakladni_primy;
-    if (hrac[souper].energie <= 0)
-        odmena += odmena_zniceni;
-    vyplat(f, strelec, odmena, " ziskava za primy zasah ");
+    vyplat(f, strelec, z);
 }
 
 void zasah_okoli(Tform_hra& f, int zbran, int X, int Y)
 {
-    const int strelec = na_tahu;
-    const int souper = 1 - strelec;
-    const std::int32_t pred = hrac[souper].energie;
-    const WeaponEffect& u = ucinky_zbrani[zbran];
-    for (PlayerState& s : hrac) {
-        if (v_dosahu(X, Y, u.dosah, s.x, s.y))
-            s.energie -= u.okoli_zaklad + U(u.okoli_rozptyl);
-    }
-    // Damage to the shooter's own tank neither costs nor pays.
-    std::int32_t odmena = odmena_okoli_bod * (pred - hrac[souper].energie);
-    if (hrac[souper].energie <= 0)
-        odmena += odmena_zniceni;
-    vyplat(f, strelec, odmena, " ziskava za zasah ");
+    const Zasah z = spocti_zasah_okoli(hrac, na_tahu, zbran, Bod{X, Y});
+    uber_energii(z);
+    vyplat(f, na_tahu, z);
 }
 
 void vybuch_strely(Tform_hra& f, int X, int Y, int R)
@@ -126,24 +111,8 @@ void vykopej_krater(Tform_hra& f, int X, int Y, int R)
     Canvas& c = f.platno();
     c.set_pen_width(1);
     c.set_pen_color(barva_nebe);
-    // The ground only ever falls, never below the picture; whatever ground is left above
-    // the new surface becomes air, from row 201 down.
-    auto prohloubit = [&](int sloupec, std::int32_t dno) {
-        std::int32_t& v = vysky[static_cast<std::size_t>(sloupec)];
-        if (v < dno)
-            v = dno;
-        if (v > H)
-            v = H;
-        c.line(sloupec, v - 1, sloupec, 200);
-    };
-    for (int i = 1; i <= R; ++i) {
-        const auto dno = static_cast<std::int32_t>(Y + std::sqrt(std::abs((R - i) * (R + i))));
-        if (X - i >= 0)
-            prohloubit(X - i, dno);
-        if (X + i <= W)
-            prohloubit(X + i, dno);
-    }
-    if (X >= 0 && X <= W)
-        prohloubit(X, Y + R);
+    // Whatever ground is left above the new surface becomes air, from row 201 down.
+    for (const Prohloubeni& s : prohloub_krater(vysky, X, Y, R))
+        c.line(s.sloupec, s.po - 1, s.sloupec, 200);
     f.ukaz();
 }

@@ -14,6 +14,14 @@ Mireni hledej_silu(const PlayerState (&hraci)[2], std::int32_t vitr, const Heigh
     return m;
 }
 
+Namireni nahradni_namireni()
+{
+    Namireni n{};
+    n.sila = 70 + nahoda(30);
+    n.uhel = 110 + nahoda(30);
+    return n;
+}
+
 namespace {
 
 // error = posun - nahoda(rozsah), by Difficulty: the better the player, the smaller.

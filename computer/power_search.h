@@ -17,5 +17,13 @@ struct Mireni {
 // flight's own steps and outcome tests but without the crate, which the aim ignores.
 Mireni hledej_silu(const PlayerState (&hraci)[2], std::int32_t vitr, const Heightmap& h);
 
+struct Namireni {
+    std::int32_t sila;
+    std::int32_t uhel;
+};
+// When nothing reached player 1 in time: a plain lob at a middling angle, power 70..99
+// drawn first, then angle 110..139.
+Namireni nahradni_namireni();
+
 // The aim spoilt by the skill-dependent power error (one nahoda draw), kept within 10..200.
 std::int32_t pokazena_sila(std::int32_t sila, std::int32_t obtiznost);

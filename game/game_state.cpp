@@ -2,8 +2,6 @@
 
 #include "game/platform.h"
 
-#include <QImage>
-
 const char* const nazvy_zbrani[pocet_zbrani] = {
     "Zakladni strela", "Stredni strela", "Velka strela", "Mini Nuke", "Mega Nuke",
 };
@@ -19,7 +17,6 @@ std::int32_t zpozdeni = 2;
 bool zvuk = true;
 std::int32_t bonus_x = 0;
 bool probiha_akce = false;
-std::unique_ptr<QImage> nebe;
 
 std::int32_t nahoda(std::int32_t n)
 {
@@ -29,7 +26,7 @@ std::int32_t nahoda(std::int32_t n)
     return v % n; // a remainder of a non-negative value is never negative
 }
 
-void obnov_pocatecni_stav()
+void obnov_promenne_hry()
 {
     hrac[0] = PlayerState{};
     hrac[1] = PlayerState{};
@@ -42,5 +39,4 @@ void obnov_pocatecni_stav()
     zvuk = true;
     bonus_x = 0;
     probiha_akce = false;
-    nebe.reset();
 }

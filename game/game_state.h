@@ -69,6 +69,8 @@ extern std::int32_t zpozdeni;
 extern bool zvuk;
 extern std::int32_t bonus_x;
 extern bool probiha_akce;
+// The sky picture belongs to the battlefield window's side (game/sky_picture.cpp), so that
+// the state and the rules built on it need no picture library.
 extern std::unique_ptr<QImage> nebe;
 
 // 0 for n = 0, otherwise uniform in 0..|n|-1, negative n included.
@@ -86,5 +88,9 @@ constexpr std::int32_t cena_energie = 150;
 constexpr std::int32_t davka_energie = 10;
 constexpr std::int32_t plna_energie = 200;
 
-// Back to the values the program starts with (tests begin every case here).
+// The game variables, the players and the heightmap back to the values the program starts
+// with; the sky picture is left alone.
+void obnov_promenne_hry();
+// All of that and the sky picture released (tests begin every case here). Defined beside
+// the sky picture.
 void obnov_pocatecni_stav();

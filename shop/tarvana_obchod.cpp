@@ -8,7 +8,6 @@
 #include <QShowEvent>
 #include <cmath>
 #include <limits>
-#include <utility>
 
 Tform_obchod* form_obchod = nullptr;
 
@@ -139,58 +138,49 @@ void Tform_obchod::FormShow()
 void obnov_obchod(Tform_obchod& o)
 {
     const int kredit = cele_cislo(o.lbl_stav_kredit->text());
-    const std::pair<QPushButton*, int> ceny[] = {
-        {o.btn_stredni, cena_strely[stredni_strela]}, {o.btn_velka, cena_strely[velka_strela]},
-        {o.btn_mini, cena_strely[mini_nuke]},         {o.btn_mega, cena_strely[mega_nuke]},
-        {o.btn_benzin, cena_nafty},                   {o.btn_energie, cena_energie},
-    };
-    for (const auto& [tlacitko, cena] : ceny)
-        tlacitko->setEnabled(kredit >= cena);
-
-    Tform_hra* f = o.hra();
-    if (!f)
-        return;
-    const int p = o.hrac_obchodu;
-    f->lbl_penize(p)->setText(o.lbl_stav_kredit->text());
-    f->cgg_energie(p)->setProgress(cele_cislo(o.lbl_stav_energie->text()));
-    if (f->cgg_energie(p)->progress() >= plna_energie)
-        o.btn_energie->setEnabled(false);
-    f->cgg_nadrz(p)->setProgress(cele_cislo(o.lbl_stav_nafta->text()));
-    if (f->cgg_nadrz(p)->progress() >= plna_nadrz)
-        o.btn_benzin->setEnabled(false);
-    f->lbl_naboje(p, stredni_strela)->setText(o.lbl_naboje_stredni->text());
-    f->lbl_naboje(p, velka_strela)->setText(o.lbl_naboje_velka->text());
-    f->lbl_naboje(p, mini_nuke)->setText(o.lbl_naboje_mini->text());
-    f->lbl_naboje(p, mega_nuke)->setText(o.lbl_naboje_mega->text());
+    // Without a battlefield only the credits count.
+    std::int32_t energie = 0;
+    std::int32_t nafta = 0;
+    if (Tform_hra* f = o.hra()) {
+        const int p = o.hrac_obchodu;
+        f->lbl_penize(p)->setText(o.lbl_stav_kredit->text());
+        // The gauges keep to their ranges: the caps are judged on what they show.
+        f->cgg_energie(p)->setProgress(cele_cislo(o.lbl_stav_energie->text()));
+        energie = f->cgg_energie(p)->progress();
+        f->cgg_nadrz(p)->setProgress(cele_cislo(o.lbl_stav_nafta->text()));
+        nafta = f->cgg_nadrz(p)->progress();
+        f->lbl_naboje(p, stredni_strela)->setText(o.lbl_naboje_stredni->text());
+        f->lbl_naboje(p, velka_strela)->setText(o.lbl_naboje_velka->text());
+        f->lbl_naboje(p, mini_nuke)->setText(o.lbl_naboje_mini->text());
+        f->lbl_naboje(p, mega_nuke)->setText(o.lbl_naboje_mega->text());
+    }
+    const TlacitkaObchodu t = tlacitka_obchodu(kredit, energie, nafta);
+    o.btn_stredni->setEnabled(t.strely[stredni_strela]);
+    o.btn_velka->setEnabled(t.strely[velka_strela]);
+    o.btn_mini->setEnabled(t.strely[mini_nuke]);
+    o.btn_mega->setEnabled(t.strely[mega_nuke]);
+    o.btn_benzin->setEnabled(t.nafta);
+    o.btn_energie->setEnabled(t.energie);
 }
 
-void Tform_obchod::kup(int cena, QLabel* hodnota, int davka, int strop)
+void Tform_obchod::kup(const Zbozi& z, QLabel* hodnota)
 {
     const int kredit = cele_cislo(lbl_stav_kredit->text());
     // The buttons already keep an unaffordable purchase out; this keeps it out for
     // anything else that reaches a handler.
-    if (kredit < cena)
+    if (!lze_koupit(z, kredit))
         return;
-    lbl_stav_kredit->setText(QString::number(kredit - cena));
-    int v = cele_cislo(hodnota->text()) + davka;
-    // The cap cuts the amount short, never the price.
-    if (strop > 0 && v > strop)
-        v = strop;
-    hodnota->setText(QString::number(v));
+    const PoNakupu n = nakup(z, kredit, cele_cislo(hodnota->text()));
+    lbl_stav_kredit->setText(QString::number(n.kredit));
+    hodnota->setText(QString::number(n.mnozstvi));
     obnov_obchod(*this);
     if (zvuk_obchodu)
         platform::play_sound("data/nakup.wav");
 }
 
-void Tform_obchod::btn_stredniClick()
-{
-    kup(cena_strely[stredni_strela], lbl_naboje_stredni, 1, 0);
-}
-void Tform_obchod::btn_velkaClick() { kup(cena_strely[velka_strela], lbl_naboje_velka, 1, 0); }
-void Tform_obchod::btn_miniClick() { kup(cena_strely[mini_nuke], lbl_naboje_mini, 1, 0); }
-void Tform_obchod::btn_megaClick() { kup(cena_strely[mega_nuke], lbl_naboje_mega, 1, 0); }
-void Tform_obchod::btn_benzinClick() { kup(cena_nafty, lbl_stav_nafta, davka_nafty, plna_nadrz); }
-void Tform_obchod::btn_energieClick()
-{
-    kup(cena_energie, lbl_stav_energie, davka_energie, plna_energie);
-}
+void Tform_obchod::btn_stredniClick() { kup(strela_zbozi(stredni_strela), lbl_naboje_stredni); }
+void Tform_obchod::btn_velkaClick() { kup(strela_zbozi(velka_strela), lbl_naboje_velka); }
+void Tform_obchod::btn_miniClick() { kup(strela_zbozi(mini_nuke), lbl_naboje_mini); }
+void Tform_obchod::btn_megaClick() { kup(strela_zbozi(mega_nuke), lbl_naboje_mega); }
+void Tform_obchod::btn_benzinClick() { kup(nafta_zbozi, lbl_stav_nafta); }
+void Tform_obchod::btn_energieClick() { kup(energie_zbozi, lbl_stav_energie); }

@@ -1,5 +1,7 @@
 #pragma once
 // The shop, created anew for every visit.
+#include "shop/shop_rules.h"
+
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
@@ -69,9 +71,8 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    // One purchase: the full price, then the amount added to the value label, up to cap
-    // (0 for none).
-    void kup(int cena, QLabel* hodnota, int davka, int strop);
+    // One purchase of z: the credits label pays, the value label gets the amount.
+    void kup(const Zbozi& z, QLabel* hodnota);
 };
 
 void obnov_obchod(Tform_obchod& o);

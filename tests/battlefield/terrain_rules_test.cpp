@@ -1,15 +1,15 @@
 #include "battlefield/terrain.h"
-#include "tests/support/recorders.h"
+#include "tests/rules_support/rules_fixture.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-class TerrainTest : public PlatformTest {};
+class TerrainTest : public PravidlaTest {};
 
 TEST_F(TerrainTest, EveryLandscapeKeepsItsShapeRules)
 {
     for (std::uint32_t seed = 1; seed <= 300; ++seed) {
-        random.seed(seed);
+        losy.seed(seed);
         vytvor_krajinu();
         SCOPED_TRACE(seed);
         ASSERT_GE(vysky[0], 300);
@@ -33,7 +33,7 @@ TEST_F(TerrainTest, EveryLandscapeKeepsItsShapeRules)
 
 TEST_F(TerrainTest, UnusedColumnsBeyondTheBattlefieldAreNotWritten)
 {
-    random.seed(7);
+    losy.seed(7);
     vytvor_krajinu();
     for (std::size_t c = W + 1; c < vysky.size(); ++c)
         EXPECT_EQ(vysky[c], 0) << c;
@@ -41,13 +41,13 @@ TEST_F(TerrainTest, UnusedColumnsBeyondTheBattlefieldAreNotWritten)
 
 TEST_F(TerrainTest, SameSeedGivesTheSameLandscape)
 {
-    random.seed(1234567);
+    losy.seed(1234567);
     vytvor_krajinu();
     const Heightmap first = vysky;
-    random.seed(1234568);
+    losy.seed(1234568);
     vytvor_krajinu();
     EXPECT_NE(vysky, first);
-    random.seed(1234567);
+    losy.seed(1234567);
     vytvor_krajinu();
     EXPECT_EQ(vysky, first);
 }
@@ -56,18 +56,18 @@ TEST_F(TerrainTest, SameSeedGivesTheSameLandscape)
 // for every column, show the order and count of the draws in the landscape itself.
 TEST_F(TerrainTest, DrawsFirstHeightThenSlopeOnMultiplesOf25ThenStepPerColumn)
 {
-    random.next.push_back(17); // first height 317
+    losy.hodnoty.push_back(17); // first height 317
     for (int c = 1; c <= W; ++c) {
         if (c % 25 == 0)
-            random.next.push_back(c / 25 % 3); // slopes -1, 0, +1 in turn, from c = 25
-        random.next.push_back(c % 2);          // steps on odd columns only
+            losy.hodnoty.push_back(c / 25 % 3); // slopes -1, 0, +1 in turn, from c = 25
+        losy.hodnoty.push_back(c % 2);          // steps on odd columns only
     }
-    const std::size_t scripted = random.next.size();
+    const std::size_t scripted = losy.hodnoty.size();
     ASSERT_EQ(scripted, 1u + W + W / 25);
-    random.next.push_back(999); // must be left over
+    losy.hodnoty.push_back(999); // must be left over
     vytvor_krajinu();
-    ASSERT_EQ(random.next.size(), 1u);
-    EXPECT_EQ(random.next.front(), 999);
+    ASSERT_EQ(losy.hodnoty.size(), 1u);
+    EXPECT_EQ(losy.hodnoty.front(), 999);
 
     std::int32_t h = 317, slope = 0;
     for (int c = 1; c <= W; ++c) {
@@ -84,11 +84,11 @@ TEST_F(TerrainTest, ClampsAtTheHighestAndLowestGround)
         std::int32_t first_draw, slope_draw, edge;
     } cases[] = {{0, 0, 250}, {29, 2, 375}};
     for (const Case& k : cases) {
-        random.next = {k.first_draw};
+        losy.hodnoty = {k.first_draw};
         for (int c = 1; c <= W; ++c) {
             if (c % 25 == 0)
-                random.next.push_back(k.slope_draw);
-            random.next.push_back(1);
+                losy.hodnoty.push_back(k.slope_draw);
+            losy.hodnoty.push_back(1);
         }
         vytvor_krajinu();
         const std::int32_t h0 = 300 + k.first_draw, dir = k.slope_draw - 1;
@@ -109,4 +109,22 @@ TEST_F(TerrainTest, TankRowReadsTheNearestGeneratedColumnAtTheEdges)
     } cases[] = {{100, 85}, {15, 0}, {3, 0}, {-50, 0}, {W + 15, W}, {W + 16, W}, {2000, W}};
     for (const Case& k : cases)
         EXPECT_EQ(radek_tanku(k.x), vysky[k.column] + 1) << k.x;
+}
+
+TEST_F(TerrainTest, ProfileGoesOnlyIntoTheMapItIsGivenUpToW)
+{
+    Heightmap h;
+    h.fill(-1);
+    losy.seed(99);
+    vytvor_profil(h);
+    for (int c = 0; c <= W; ++c)
+        ASSERT_GE(h[c], 250) << c;
+    for (std::size_t c = W + 1; c < h.size(); ++c)
+        EXPECT_EQ(h[c], -1) << c;
+    EXPECT_EQ(vysky, Heightmap{});
+    // The tanks' places: player 1 over column 85, player 2 (W = 790) at 690 over 675.
+    EXPECT_EQ(pocatecni_x(0), 100);
+    EXPECT_EQ(pocatecni_x(1), 690);
+    EXPECT_EQ(radek_tanku(h, 100), h[85] + 1);
+    EXPECT_EQ(radek_tanku(h, 690), h[675] + 1);
 }

@@ -1,5 +1,5 @@
 #include "computer/power_search.h"
-#include "tests/support/recorders.h"
+#include "tests/rules_support/rules_fixture.h"
 
 #include <random>
 
@@ -109,7 +109,7 @@ TEST(HledaniSily, OwnTankInTheWayIsNotAHit)
     EXPECT_EQ(m.konec.vysledek, ImpactKind::tank2);
 }
 
-class ChybaSily : public PlatformTest {};
+class ChybaSily : public PravidlaTest {};
 
 TEST_F(ChybaSily, ErrorRangeBySkillAndTheClamp)
 {
@@ -123,9 +123,43 @@ TEST_F(ChybaSily, ErrorRangeBySkillAndTheClamp)
         {expert, 200, 0, 200},      {expert, 10, 7, 10},
     };
     for (const Case& c : cases) {
-        random.next = {c.hod};
+        losy.hodnoty = {c.hod};
         EXPECT_EQ(pokazena_sila(c.sila, c.obtiznost), c.po)
             << c.obtiznost << " " << c.sila << " " << c.hod;
-        EXPECT_TRUE(random.next.empty());
+        EXPECT_TRUE(losy.hodnoty.empty());
+    }
+}
+
+// Flat ground at row 300, player 1 at (100, 301), the computer at (690, 301) aiming at 135
+// in calm air: the launch point is (trunc(676 - 14.14), trunc(292 - 14.14)) = (661, 277)
+// and at power s, with v = 0.70711 s, T = 0.04 n:
+//   x = 661 - v T,   y = 277 - v T + 4.905 T^2.
+// s = 72 (v = 50.912): at T = 10.84 x = 109.11 and y = 277 - 551.89 + 576.37 = 301.48, the
+// ground seven columns right of player 1's box (columns 68..102, rows 292..302).
+// s = 73 (v = 51.619): at T = 10.80 (103.51, 291.63) is just outside the box, at
+// T = 10.84 (101.45, 293.82) inside it: the first power that hits.
+TEST(HledaniSily, FirstHitOnFlatGroundComputedByHand)
+{
+    Bojiste b = rovne_bojiste(100, 690, 135);
+    const Mireni m = hledej_silu(b.hraci, 0, b.h);
+    EXPECT_EQ(m.sila, 73);
+    EXPECT_EQ(m.konec.vysledek, ImpactKind::tank1);
+    EXPECT_EQ(m.konec.bod, (Bod{101, 293}));
+    const KonecLetu kratka = simuluj_let(Bod{661, 277}, 135, 72, 0, b.hraci, 0, b.h, false);
+    EXPECT_EQ(kratka.vysledek, ImpactKind::zem);
+    EXPECT_EQ(kratka.bod, (Bod{109, 301}));
+}
+
+TEST_F(ChybaSily, FallbackDrawsThePowerBeforeTheAngle)
+{
+    struct Case {
+        std::int32_t hod_sily, hod_uhlu, sila, uhel;
+    } cases[] = {{0, 0, 70, 110}, {29, 29, 99, 139}, {10, 15, 80, 125}, {30, 31, 70, 111}};
+    for (const Case& c : cases) {
+        hody({c.hod_sily, c.hod_uhlu});
+        const Namireni n = nahradni_namireni();
+        vse_vylosovano();
+        EXPECT_EQ(n.sila, c.sila);
+        EXPECT_EQ(n.uhel, c.uhel);
     }
 }

@@ -35,6 +35,31 @@ TEST(Let, WorkedExampleFromTheBarrelTip)
     EXPECT_EQ(drah[9], (Bod{119, 257}));
     EXPECT_EQ(drah[99], (Bod{297, 157}));
     EXPECT_NEAR(let.t(), 40.0, 1e-9);
+    // Further on, by hand (x = 100 + 49.4975 T, y = 277 - 49.4975 T + 4.905 T^2, the flight
+    // of LongFlightsEndWhereHandComputationPutsThem): T = 6 gives (396.98, 156.60),
+    // T = 10.52 gives (620.71, 299.12), T = 10.56 gives (622.69, 301.28).
+    while (drah.size() < 264)
+        drah.push_back(let.krok());
+    EXPECT_EQ(drah[149], (Bod{396, 156}));
+    EXPECT_EQ(drah[262], (Bod{620, 299}));
+    EXPECT_EQ(drah[263], (Bod{622, 301}));
+}
+
+TEST(Hlaven, TipOfTheTwentyPixelBarrel)
+{
+    // A tank at (100, 301): the barrel pivots at (86, 292).
+    struct Case {
+        std::int32_t uhel;
+        Bod tip;
+    } cases[] = {
+        {90, {86, 272}},  // straight up: x - 14, y - 29
+        {5, {105, 290}},  // 86 + 19.92 = 105.92, 292 - 1.74 = 290.26
+        {135, {71, 277}}, // 86 - 14.14 = 71.86, 292 - 14.14 = 277.86
+        {45, {100, 277}}, // 86 + 14.14 = 100.14
+        {175, {66, 290}}, // 86 - 19.92 = 66.08
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(hlaven(100, 301, c.uhel), c.tip) << c.uhel;
 }
 
 TEST(Let, WindPushesTheShellAndTruncatesTowardZero)
@@ -116,4 +141,36 @@ TEST(SimulujLet, EndsWhereTheFlightEnds)
     k = simuluj_let(Bod{400, 250}, 90, 10, 0, hraci, 0, h, true);
     EXPECT_EQ(k.vysledek, ImpactKind::zem);
     EXPECT_GE(k.bod.y, H);
+}
+
+// Whole flights over flat ground at row 300 with the tanks at (100, 301) and (700, 301),
+// computed by hand from the launch point (100, 277), uhel 45 and sila 70:
+//   sila * sin 45 = sila * cos 45 = 49.4975 per time unit, T = 0.04 n after n steps,
+//   x = 100 + 49.4975 T + 0.5 vitr T^2,   y = 277 - 49.4975 T + 4.905 T^2.
+// Calm: at n = 263 (T = 10.52) y = 277 - 520.71 + 542.84 = 299.12, still in the air; at
+// n = 264 (T = 10.56) y = 277 - 522.69 + 546.97 = 301.28 and x = 622.69: ground at
+// (622, 301). Wind -5 takes 2.5 * 10.56^2 = 278.78 columns off that: (343, 301).
+// With player 2 at x = 640 its box is columns 608..642, rows 292..302: at n = 259
+// (T = 10.36) y = 290.66 is still above it, at n = 260 (T = 10.40) the shell is at
+// x = 614.77, y = 277 - 514.77 + 530.52 = 292.75: inside, before it reaches the ground.
+TEST(SimulujLet, LongFlightsEndWhereHandComputationPutsThem)
+{
+    const Heightmap h = rovna(300);
+    struct Case {
+        const char* co;
+        std::int32_t vitr;
+        std::int32_t x2;
+        ImpactKind vysledek;
+        Bod bod;
+    } cases[] = {
+        {"calm, onto the ground", 0, 700, ImpactKind::zem, {622, 301}},
+        {"against the wind", -5, 700, ImpactKind::zem, {343, 301}},
+        {"into player 2's box on the way down", 0, 640, ImpactKind::tank2, {614, 292}},
+    };
+    for (const Case& c : cases) {
+        const PlayerState hraci[2] = {tank(100, 301), tank(c.x2, 301)};
+        const KonecLetu k = simuluj_let(hlaven(100, 301, 45), 45, 70, c.vitr, hraci, 0, h, true);
+        EXPECT_EQ(k.vysledek, c.vysledek) << c.co;
+        EXPECT_EQ(k.bod, c.bod) << c.co;
+    }
 }
