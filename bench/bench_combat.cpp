@@ -154,7 +154,7 @@ BenchRegistrar whole_flight{{"combat/let_strely at zpozdeni 0", {}, 0, [] {
 
 // Each explosion's drawing with its pauses recorded, not slept; the ground is laid again
 // before every one so that each digs the same crater.
-template <void (*Vybuch)(Tform_hra&, int, int, int)>
+template <void (*Vybuch)(BojistePohled&, int, int, int)>
 void explode(int n, int R)
 {
     Tform_hra& f = window();

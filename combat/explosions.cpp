@@ -2,7 +2,8 @@
 
 #include "battlefield/drawing.h"
 #include "combat/explosion_rules.h"
-#include "game/tarvana_hra.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 #include "movement/crate_rules.h"
 
 namespace {
@@ -15,21 +16,20 @@ void uber_energii(const Zasah& z)
 
 // The shooter's credits grow by the reward; a message only when something was earned, but
 // the info line is repainted either way.
-void vyplat(Tform_hra& f, int strelec, const Zasah& z)
+void vyplat(BojistePohled& f, int strelec, const Zasah& z)
 {
     hrac[strelec].penize += z.odmena;
-    QLabel* penize = f.lbl_penize(strelec);
-    penize->setText(QString::number(hrac[strelec].penize));
-    penize->repaint();
+    f.nastav_penize(strelec, QString::number(hrac[strelec].penize));
+    f.prekresli_penize(strelec);
     if (!z.zprava.empty())
-        f.lbl_infotext->setText(f.lbl_jmeno(strelec)->text() + QString::fromStdString(z.zprava));
-    f.lbl_infotext->repaint();
+        f.nastav_info(f.jmeno(strelec) + QString::fromStdString(z.zprava));
+    f.prekresli_info();
 }
 
 void kruh(Canvas& c, int X, int Y, int r) { c.ellipse(X - r, Y - r, X + r, Y + r); }
 
 // Circles of radius 2..R, each shown, 2 ms apart.
-void rostouci_kruhy(Tform_hra& f, int X, int Y, int R)
+void rostouci_kruhy(BojistePohled& f, int X, int Y, int R)
 {
     for (int i = 2; i <= R; ++i) {
         kruh(f.platno(), X, Y, i);
@@ -40,7 +40,7 @@ void rostouci_kruhy(Tform_hra& f, int X, int Y, int R)
 
 // A crate whose columns the blast overlaps is destroyed without its bonus. With no crate
 // this repaints the plain sky and ground at column 0 only.
-void znic_bednu_v_dosahu(Tform_hra& f, int X, int R)
+void znic_bednu_v_dosahu(BojistePohled& f, int X, int R)
 {
     if (vybuch_zasahne_bednu(X, R, bonus_x)) {
         kresli_bonus(f.platno(), barva_nebe);
@@ -50,7 +50,7 @@ void znic_bednu_v_dosahu(Tform_hra& f, int X, int R)
 
 } // namespace
 
-void primy_zasah(Tform_hra& f, int zasazeny, int, int)
+void primy_zasah(BojistePohled& f, int zasazeny, int, int)
 {
     const int strelec = na_tahu;
     const Zasah z = spocti_primy_zasah(hrac, strelec, zasazeny);
@@ -63,14 +63,14 @@ void primy_zasah(Tform_hra& f, int zasazeny, int, int)
     vyplat(f, strelec, z);
 }
 
-void zasah_okoli(Tform_hra& f, int zbran, int X, int Y)
+void zasah_okoli(BojistePohled& f, int zbran, int X, int Y)
 {
     const Zasah z = spocti_zasah_okoli(hrac, na_tahu, zbran, Bod{X, Y});
     uber_energii(z);
     vyplat(f, na_tahu, z);
 }
 
-void vybuch_strely(Tform_hra& f, int X, int Y, int R)
+void vybuch_strely(BojistePohled& f, int X, int Y, int R)
 {
     Canvas& c = f.platno();
     // The outline keeps the pen colour the caller left: green after a crate was erased.
@@ -86,7 +86,7 @@ void vybuch_strely(Tform_hra& f, int X, int Y, int R)
     vykopej_krater(f, X, Y, R);
 }
 
-void vybuch_nuke(Tform_hra& f, int X, int Y, int R)
+void vybuch_nuke(BojistePohled& f, int X, int Y, int R)
 {
     Canvas& c = f.platno();
     c.set_pen_width(1);
@@ -106,7 +106,7 @@ void vybuch_nuke(Tform_hra& f, int X, int Y, int R)
     vykopej_krater(f, X, Y, R);
 }
 
-void vykopej_krater(Tform_hra& f, int X, int Y, int R)
+void vykopej_krater(BojistePohled& f, int X, int Y, int R)
 {
     Canvas& c = f.platno();
     c.set_pen_width(1);

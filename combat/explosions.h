@@ -1,8 +1,8 @@
 #pragma once
-class Tform_hra;
+class BojistePohled;
 
-void primy_zasah(Tform_hra& f, int zasazeny, int X, int Y);
-void zasah_okoli(Tform_hra& f, int zbran, int X, int Y);
-void vybuch_strely(Tform_hra& f, int X, int Y, int R);
-void vybuch_nuke(Tform_hra& f, int X, int Y, int R);
-void vykopej_krater(Tform_hra& f, int X, int Y, int R);
+void primy_zasah(BojistePohled& f, int zasazeny, int X, int Y);
+void zasah_okoli(BojistePohled& f, int zbran, int X, int Y);
+void vybuch_strely(BojistePohled& f, int X, int Y, int R);
+void vybuch_nuke(BojistePohled& f, int X, int Y, int R);
+void vykopej_krater(BojistePohled& f, int X, int Y, int R);

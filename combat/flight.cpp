@@ -5,21 +5,13 @@
 #include "combat/explosions.h"
 #include "combat/round_end.h"
 #include "game/platform.h"
-#include "game/tarvana_hra.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 
 #include <QImage>
 #include <algorithm>
 
-void zakaz_ovladani(Tform_hra& f)
-{
-    for (QWidget* w : {static_cast<QWidget*>(f.btn_pal), static_cast<QWidget*>(f.btn_obchod),
-                       static_cast<QWidget*>(f.cmb_zbran1), static_cast<QWidget*>(f.cmb_zbran2),
-                       static_cast<QWidget*>(f.scr_sila1), static_cast<QWidget*>(f.scr_sila2),
-                       static_cast<QWidget*>(f.scr_uhel1), static_cast<QWidget*>(f.scr_uhel2)})
-        w->setEnabled(false);
-}
-
-void zablesk(Tform_hra& f, int X, int Y)
+void zablesk(BojistePohled& f, int X, int Y)
 {
     Canvas& c = f.platno();
     c.set_pen_width(8);
@@ -37,16 +29,16 @@ void zablesk(Tform_hra& f, int X, int Y)
 
 namespace {
 
-void vystrel(Tform_hra& f, PlayerState& s)
+void vystrel(BojistePohled& f, PlayerState& s)
 {
-    zakaz_ovladani(f);
-    f.lbl_infotext->setText(QString());
-    f.lbl_infotext->repaint();
-    f.lbl_infotext->hide();
+    f.zakaz_ovladani();
+    f.nastav_info(QString());
+    f.prekresli_info();
+    f.ukaz_info(false);
     // The count is spent at launch, whatever the shot hits; the basic shell has none.
     if (s.zbran != zakladni_strela) {
         --s.naboje[s.zbran];
-        f.lbl_naboje(na_tahu, s.zbran)->setText(QString::number(s.naboje[s.zbran]));
+        f.nastav_naboje(na_tahu, s.zbran, QString::number(s.naboje[s.zbran]));
     }
     if (s.zbran == mini_nuke || s.zbran == mega_nuke) {
         if (zvuk)
@@ -59,7 +51,7 @@ void vystrel(Tform_hra& f, PlayerState& s)
 }
 
 // Moves the shell until it meets something and returns where and what.
-KonecLetu let(Tform_hra& f, const PlayerState& s, Bod start)
+KonecLetu let(BojistePohled& f, const PlayerState& s, Bod start)
 {
     Canvas& c = f.platno();
     Let drah(start, s.uhel, s.sila, vitr);
@@ -88,7 +80,7 @@ KonecLetu let(Tform_hra& f, const PlayerState& s, Bod start)
     }
 }
 
-void vybuch_zbrane(Tform_hra& f, int zbran, Bod b, bool primy)
+void vybuch_zbrane(BojistePohled& f, int zbran, Bod b, bool primy)
 {
     switch (zbran) {
     case zakladni_strela:
@@ -104,7 +96,7 @@ void vybuch_zbrane(Tform_hra& f, int zbran, Bod b, bool primy)
     }
 }
 
-void dopad(Tform_hra& f, int zbran, KonecLetu konec)
+void dopad(BojistePohled& f, int zbran, KonecLetu konec)
 {
     const Bod b = konec.bod;
     ImpactKind k = konec.vysledek;
@@ -120,7 +112,7 @@ void dopad(Tform_hra& f, int zbran, KonecLetu konec)
         bonus_x = 0;
         if (zbran == zakladni_strela) {
             vybuch_strely(f, b.x, b.y, 15);
-            f.lbl_infotext->show();
+            f.ukaz_info(true);
             zasah_okoli(f, zakladni_strela, b.x, b.y);
             return;
         }
@@ -128,12 +120,12 @@ void dopad(Tform_hra& f, int zbran, KonecLetu konec)
     }
     if (primy || k == ImpactKind::zem) {
         vybuch_zbrane(f, zbran, b, primy);
-        f.lbl_infotext->show();
+        f.ukaz_info(true);
         if (!primy)
             zasah_okoli(f, zbran, b.x, b.y);
         return;
     }
-    f.lbl_infotext->show();
+    f.ukaz_info(true);
 }
 
 // The ground under a tank's centre column; the clamp keeps a tank standing at the very
@@ -143,12 +135,12 @@ std::int32_t povrch_pod(const PlayerState& s)
     return vysky[static_cast<std::size_t>(std::clamp(s.x - 15, 0, 800))] + 1;
 }
 
-void uzavri(Tform_hra& f)
+void uzavri(BojistePohled& f)
 {
     Canvas& c = f.platno();
     c.set_pen_color(barva_nebe);
-    f.cgg_energie1->setProgress(hrac[0].energie);
-    f.cgg_energie2->setProgress(hrac[1].energie);
+    f.nastav_energii(0, hrac[0].energie);
+    f.nastav_energii(1, hrac[1].energie);
     // A round end gives both tanks full energy, so only one destruction is processed.
     if (hrac[0].energie <= 0)
         zniceni_tanku(f, 0);
@@ -166,7 +158,7 @@ void uzavri(Tform_hra& f)
 
 } // namespace
 
-void let_strely(Tform_hra& f)
+void let_strely(BojistePohled& f)
 {
     PlayerState& s = hrac[na_tahu];
     if (s.zbran < 0 || s.zbran >= pocet_zbrani)

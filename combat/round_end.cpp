@@ -2,10 +2,10 @@
 
 #include "combat/explosions.h"
 #include "game/platform.h"
-#include "game/tarvana_hra.h"
-#include "game/turns.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 
-void zniceni_tanku(Tform_hra& f, int porazeny)
+void zniceni_tanku(BojistePohled& f, int porazeny)
 {
     if (zvuk)
         platform::play_sound("data/vybuch.wav");
@@ -14,10 +14,8 @@ void zniceni_tanku(Tform_hra& f, int porazeny)
     vybuch_strely(f, s.x - 15, s.y - 4, 30);
     const int vitez = porazeny == 1 ? 0 : 1;
     ++hrac[vitez].stav;
-    for (int p = 0; p < 2; ++p) {
-        f.lbl_stav(p)->setText(QString::number(hrac[p].stav));
-        f.lbl_stav(p)->repaint();
-    }
+    for (int p = 0; p < 2; ++p)
+        f.nastav_body(p, hrac[p].stav);
     f.pauza(1000);
-    nove_kolo(f, vitez);
+    f.nove_kolo(vitez);
 }

@@ -1,5 +1,5 @@
 #pragma once
-class Tform_hra;
+class BojistePohled;
 
 // The destroyed tank of player `porazeny` blows up, the other scores, a new round starts.
-void zniceni_tanku(Tform_hra& f, int porazeny);
+void zniceni_tanku(BojistePohled& f, int porazeny);

@@ -1,8 +1,9 @@
 #include "combat/wind.h"
-#include "game/tarvana_hra.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 
-void novy_vitr(Tform_hra& f)
+void novy_vitr(BojistePohled& f)
 {
     vitr = nahoda(11) - 5;
-    f.lbl_vitr->setText(popisek_vetru(vitr));
+    f.nastav_vitr(popisek_vetru(vitr));
 }

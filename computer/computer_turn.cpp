@@ -6,18 +6,19 @@
 #include "computer/power_search.h"
 #include "computer/purchases.h"
 #include "computer/turn_rules.h"
-#include "game/tarvana_hra.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 #include "movement/driving.h"
 
 namespace {
 
-void oddech(Tform_hra& f, int ms)
+void oddech(BojistePohled& f, int ms)
 {
     f.pauza(ms);
     f.zpracuj_zpravy();
 }
 
-void jed_pro_bednu(Tform_hra& f)
+void jed_pro_bednu(BojistePohled& f)
 {
     const CestaProBednu c = cesta_pro_bednu(hrac[1], bonus_x);
     if (!c.jet)
@@ -27,13 +28,13 @@ void jed_pro_bednu(Tform_hra& f)
     jizda_tanku(f, c.smer, bonus_x);
 }
 
-void kup_energii(Tform_hra& f)
+void kup_energii(BojistePohled& f)
 {
     if (kupuje_energii(hrac[1], obtiznost))
         pocitac_kupuje_energii(f);
 }
 
-void ujed_kdyz_trpi(Tform_hra& f)
+void ujed_kdyz_trpi(BojistePohled& f)
 {
     if (!ujizdi(hrac[1], obtiznost))
         return;
@@ -43,24 +44,20 @@ void ujed_kdyz_trpi(Tform_hra& f)
         jizda_tanku(f, j->smer, j->cil);
 }
 
-void vyber_zbran(Tform_hra& f)
+void vyber_zbran(BojistePohled& f)
 {
     PlayerState& ja = hrac[1];
     const VolbaZbrane v = volba_zbrane(ja, obtiznost);
-    f.cmb_zbran2->setCurrentIndex(zakladni_strela);
+    f.vyber_zbran(1, zakladni_strela);
     for (int k = stredni_strela; k < pocet_zbrani; ++k)
         if (v.koupit[k])
             pocitac_kupuje_strelu(f, k);
-    f.cmb_zbran2->setCurrentIndex(v.zbran);
+    f.vyber_zbran(1, v.zbran);
     ja.zbran = v.zbran;
-    for (int k = zakladni_strela; k < pocet_zbrani; ++k)
-        f.lbl_naboje(1, k)->hide();
-    QLabel* pocet = f.lbl_naboje(1, ja.zbran);
-    pocet->show();
-    pocet->repaint();
+    f.ukaz_naboje(1, ja.zbran);
 }
 
-void nastav_uhel(Tform_hra& f)
+void nastav_uhel(BojistePohled& f)
 {
     PlayerState& ja = hrac[1];
     kresli_tank(f.platno(), 1, barva_nebe);
@@ -69,12 +66,11 @@ void nastav_uhel(Tform_hra& f)
     kresli_tank(f.platno(), 1, 0);
     // Only a real change of position runs scr_uhel2Change, which mirrors the angle to
     // 180 - P; an unchanged position leaves 90 + P to be aimed and fired.
-    f.scr_uhel2->setValue(P);
-    f.lbl_uhel2->setText(QString::number(f.scr_uhel2->value()));
-    f.lbl_uhel2->repaint();
+    f.nastav_polohu_uhlu(1, P);
+    f.nastav_popisek_uhlu(1, QString::number(f.poloha_uhlu(1)));
 }
 
-void zamer(Tform_hra& f)
+void zamer(BojistePohled& f)
 {
     PlayerState& ja = hrac[1];
     ja.sila = hledej_silu(hrac, vitr, vysky).sila;
@@ -90,7 +86,7 @@ void zamer(Tform_hra& f)
 
 } // namespace
 
-void tah_pocitace(Tform_hra& f)
+void tah_pocitace(BojistePohled& f)
 {
     jed_pro_bednu(f);
     oddech(f, 500);
@@ -103,8 +99,8 @@ void tah_pocitace(Tform_hra& f)
     zamer(f);
 
     PlayerState& ja = hrac[1];
-    f.scr_sila2->setValue(ja.sila);
-    f.lbl_sila2->setText(QString::number(ja.sila));
+    f.nastav_polohu_sily(1, ja.sila);
+    f.nastav_popisek_sily(1, QString::number(ja.sila));
     f.zpracuj_zpravy();
     let_strely(f);
     novy_vitr(f);

@@ -1,5 +1,5 @@
 #pragma once
-class Tform_hra;
+class BojistePohled;
 
 // The computer's whole turn as player 2.
-void tah_pocitace(Tform_hra& f);
+void tah_pocitace(BojistePohled& f);

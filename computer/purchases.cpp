@@ -2,22 +2,24 @@
 
 #include "computer/purchase_rules.h"
 #include "game/platform.h"
-#include "game/tarvana_hra.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 
 namespace {
 
 // The info line names the buyer as the name label shows it now.
-void oznam(Tform_hra& f, const char* co)
+void oznam(BojistePohled& f, const char* co)
 {
-    f.lbl_infotext->setText(f.lbl_jmeno2->text() + QLatin1String(co));
+    f.nastav_info(f.jmeno(1) + QLatin1String(co));
 }
 
 // Every load is made visible, heard and given time to be seen.
-void ukaz_davku(Tform_hra& f, Gauge* ukazatel, std::int32_t zasoba, const char* zprava)
+void ukaz_davku(BojistePohled& f, void (BojistePohled::*ukazatel)(int, int), std::int32_t zasoba,
+                const char* zprava)
 {
-    ukazatel->setProgress(zasoba);
+    (f.*ukazatel)(1, zasoba);
     oznam(f, zprava);
-    f.lbl_penize2->setText(QString::number(hrac[1].penize));
+    f.nastav_penize(1, QString::number(hrac[1].penize));
     f.obnov_okno();
     if (zvuk)
         platform::play_sound("data/nakup.wav");
@@ -26,29 +28,29 @@ void ukaz_davku(Tform_hra& f, Gauge* ukazatel, std::int32_t zasoba, const char* 
 
 } // namespace
 
-void pocitac_kupuje_naftu(Tform_hra& f, int n)
+void pocitac_kupuje_naftu(BojistePohled& f, int n)
 {
-    kupuj_naftu(hrac[1], n, [&f] { ukaz_davku(f, f.cgg_nadrz2, hrac[1].nafta, zprava_nafty); });
+    kupuj_naftu(hrac[1], n, [&f] { ukaz_davku(f, &BojistePohled::nastav_naftu, hrac[1].nafta, zprava_nafty); });
 }
 
-void pocitac_kupuje_energii(Tform_hra& f)
+void pocitac_kupuje_energii(BojistePohled& f)
 {
     kupuj_energii(hrac[1], obtiznost,
-                  [&f] { ukaz_davku(f, f.cgg_energie2, hrac[1].energie, zprava_energie); });
+                  [&f] { ukaz_davku(f, &BojistePohled::nastav_energii, hrac[1].energie, zprava_energie); });
 }
 
-void pocitac_kupuje_strelu(Tform_hra& f, int k)
+void pocitac_kupuje_strelu(BojistePohled& f, int k)
 {
     if (k <= zakladni_strela || k >= pocet_zbrani)
         return;
     PlayerState& p = hrac[1];
     kup_strelu(p, k);
-    f.lbl_penize2->setText(QString::number(p.penize));
-    f.lbl_penize2->repaint();
-    f.lbl_naboje(1, k)->setText(QString::number(p.naboje[k]));
+    f.nastav_penize(1, QString::number(p.penize));
+    f.prekresli_penize(1);
+    f.nastav_naboje(1, k, QString::number(p.naboje[k]));
     oznam(f, zprava_strely(k));
     if (zvuk)
         platform::play_sound("data/nakup.wav");
-    f.cmb_zbran2->setCurrentIndex(k);
+    f.vyber_zbran(1, k);
     f.pauza(400);
 }

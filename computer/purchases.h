@@ -1,7 +1,7 @@
 #pragma once
-class Tform_hra;
+class BojistePohled;
 
-void pocitac_kupuje_naftu(Tform_hra& f, int n);
-void pocitac_kupuje_energii(Tform_hra& f);
+void pocitac_kupuje_naftu(BojistePohled& f, int n);
+void pocitac_kupuje_energii(BojistePohled& f);
 // One projectile of kind k (1..4), selected in cmb_zbran2.
-void pocitac_kupuje_strelu(Tform_hra& f, int k);
+void pocitac_kupuje_strelu(BojistePohled& f, int k);

@@ -7,6 +7,7 @@
 #include "game/hints.h"
 #include "game/platform.h"
 #include "game/turns.h"
+#include "shop/tarvana_obchod.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -113,6 +114,7 @@ static PanelHrace postav_panel(QWidget* f, int p)
 
 Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
 {
+    posledni_bojiste = this;
     nastav_okno(this, QStringLiteral("Tarvana - Mervoss"),
                 Qt::Dialog | Qt::WindowMinimizeButtonHint);
     setFixedSize(784, 535);
@@ -211,6 +213,10 @@ Tform_hra::~Tform_hra()
 {
     if (form_hra == this)
         form_hra = nullptr;
+    if (posledni_bojiste == this)
+        posledni_bojiste = nullptr;
+    if (form_obchod && form_obchod->bojiste == this)
+        form_obchod->bojiste = nullptr;
 }
 
 QLabel* Tform_hra::lbl_naboje(int p, int kind) const
@@ -379,7 +385,7 @@ void Tform_hra::FormShow()
     }
     kresli_nebe(platno(), *nebe);
 
-    nove_kolo(*this, 0);
+    ::nove_kolo(*this, 0);
 }
 
 void Tform_hra::FormClose()

@@ -1,5 +1,6 @@
 #pragma once
 // The battlefield window.
+#include "game/battlefield_view.h"
 #include "game/game_state.h"
 #include "game/gauge.h"
 #include "game/landscape_image.h"
@@ -11,7 +12,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-class Tform_hra : public QDialog {
+class Tform_hra : public QDialog, public BojistePohled {
     Q_OBJECT
 public:
     explicit Tform_hra(QWidget* parent = nullptr);
@@ -106,15 +107,37 @@ public:
     // The count label of a WeaponKind; kind 0 is the "-" label.
     QLabel* lbl_naboje(int p, int kind) const;
 
-    Canvas& platno() { return img_krajina->canvas(); }
-
-    // Every animation step goes through these three, so that a window that is being
-    // closed in the middle of an action finishes that action at once, unseen.
-    void ukaz();                 // show the picture's changes now
-    void pauza(int ms);          // sleep the UI thread
-    void zpracuj_zpravy();       // the anti-freeze: handle pending window messages
-    // Repaint the whole window at once.
-    void obnov_okno();
+    // --- what the game's operations see of the window (see BojistePohled)
+    Canvas& platno() override { return img_krajina->canvas(); }
+    void ukaz() override;
+    void pauza(int ms) override;
+    void zpracuj_zpravy() override;
+    void obnov_okno() override;
+    void zakaz_ovladani() override;
+    void nove_kolo(int zacina) override;
+    void nastav_info(const QString& text) override;
+    void prekresli_info() override;
+    void ukaz_info(bool viditelna) override;
+    QString jmeno(int p) const override;
+    QString penize(int p) const override;
+    void nastav_penize(int p, const QString& text) override;
+    void prekresli_penize(int p) override;
+    int energie(int p) const override;
+    void nastav_energii(int p, int hodnota) override;
+    int nafta(int p) const override;
+    void nastav_naftu(int p, int hodnota) override;
+    QString naboje(int p, int druh) const override;
+    void nastav_naboje(int p, int druh, const QString& text) override;
+    void ukaz_naboje(int p, int druh) override;
+    void nastav_body(int p, int body) override;
+    void nastav_vitr(const QString& text) override;
+    bool ovladani_povoleno(int p) const override;
+    void vyber_zbran(int p, int druh) override;
+    int poloha_uhlu(int p) const override;
+    void nastav_polohu_uhlu(int p, int poloha) override;
+    void nastav_popisek_uhlu(int p, const QString& text) override;
+    void nastav_polohu_sily(int p, int poloha) override;
+    void nastav_popisek_sily(int p, const QString& text) override;
 
     // Marks a running action (a shot with everything it sets off, a drive, a shop visit);
     // a close asked for meanwhile is carried out when the outermost one ends.
@@ -146,10 +169,9 @@ public:
     void scr_sila2Change();
     void cmb_zbran1Select();
     void cmb_zbran2Select();
-    void btn_palClick();                                        // combat/
-    void btn_obchodClick();                                     // shop/
-    void img_krajinaMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X,
-                            int Y);                             // movement/
+    void btn_palClick();
+    void btn_obchodClick();
+    void img_krajinaMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
 
 protected:
     void showEvent(QShowEvent* e) override;

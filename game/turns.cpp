@@ -2,12 +2,20 @@
 
 #include "battlefield/drawing.h"
 #include "battlefield/terrain.h"
-#include "combat/flight.h"
 #include "combat/wind.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
 
 #include <initializer_list>
+
+void zakaz_ovladani(Tform_hra& f)
+{
+    for (QWidget* w : {static_cast<QWidget*>(f.btn_pal), static_cast<QWidget*>(f.btn_obchod),
+                       static_cast<QWidget*>(f.cmb_zbran1), static_cast<QWidget*>(f.cmb_zbran2),
+                       static_cast<QWidget*>(f.scr_sila1), static_cast<QWidget*>(f.scr_sila2),
+                       static_cast<QWidget*>(f.scr_uhel1), static_cast<QWidget*>(f.scr_uhel2)})
+        w->setEnabled(false);
+}
 
 void ukaz_penize(Tform_hra& f)
 {

@@ -6,6 +6,8 @@ class Tform_hra;
 void nove_kolo(Tform_hra& f, int zacina);
 // Hands the controls to the player na_tahu, if that player plays on this computer.
 void zmena_tahu(Tform_hra& f);
+// Disables the eight battle controls of both players (angle, power, weapon, shop, fire).
+void zakaz_ovladani(Tform_hra& f);
 // Both money labels from the players' credits.
 void ukaz_penize(Tform_hra& f);
 // Player p's selected weapon can be fired: the basic shell always, the others while any

@@ -2,10 +2,11 @@
 
 #include "battlefield/drawing.h"
 #include "game/platform.h"
-#include "game/tarvana_hra.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 #include "movement/crate_rules.h"
 
-void umisti_bonus(Tform_hra& f)
+void umisti_bonus(BojistePohled& f)
 {
     const std::int32_t c = misto_bedny(bonus_x, hrac);
     if (c == 0)
@@ -18,7 +19,7 @@ void umisti_bonus(Tform_hra& f)
         platform::play_sound("data/bonus.wav");
 }
 
-void seber_bonus(Tform_hra& f)
+void seber_bonus(BojistePohled& f)
 {
     if (bonus_x == 0)
         return;
@@ -35,16 +36,16 @@ void seber_bonus(Tform_hra& f)
     pripis_bonus(h, b);
     switch (b.druh) {
     case DruhBonusu::kredity:
-        f.lbl_penize(p)->setText(QString::number(h.penize));
+        f.nastav_penize(p, QString::number(h.penize));
         break;
     case DruhBonusu::strela:
-        f.lbl_naboje(p, b.zbran)->setText(QString::number(h.naboje[b.zbran]));
+        f.nastav_naboje(p, b.zbran, QString::number(h.naboje[b.zbran]));
         break;
-    case DruhBonusu::energie: f.cgg_energie(p)->setProgress(h.energie); break;
-    case DruhBonusu::nafta: f.cgg_nadrz(p)->setProgress(h.nafta); break;
+    case DruhBonusu::energie: f.nastav_energii(p, h.energie); break;
+    case DruhBonusu::nafta: f.nastav_naftu(p, h.nafta); break;
     }
-    f.lbl_infotext->setText(QString::fromStdString(b.zprava));
-    f.lbl_infotext->repaint();
+    f.nastav_info(QString::fromStdString(b.zprava));
+    f.prekresli_info();
     f.pauza(400);
     bonus_x = 0;
 }

@@ -2,7 +2,8 @@
 
 #include "game/form_kit.h"
 #include "game/platform.h"
-#include "game/tarvana_hra.h"
+#include "game/battlefield_view.h"
+#include "game/game_state.h"
 #include "game/game_settings.h"
 
 #include <QShowEvent>
@@ -105,7 +106,7 @@ Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
     connect(btn_energie, &QPushButton::clicked, this, [this] { btn_energieClick(); });
 }
 
-Tform_hra* Tform_obchod::hra() const { return bojiste ? bojiste.data() : form_hra; }
+BojistePohled* Tform_obchod::hra() const { return bojiste ? bojiste : posledni_bojiste; }
 
 void Tform_obchod::showEvent(QShowEvent* e)
 {
@@ -117,20 +118,20 @@ void Tform_obchod::showEvent(QShowEvent* e)
 
 void Tform_obchod::FormShow()
 {
-    Tform_hra* f = hra();
+    BojistePohled* f = hra();
     if (!f)
         return;
     // cmb_zbran1 is enabled exactly during player 1's turn.
-    hrac_obchodu = f->cmb_zbran1->isEnabled() ? 0 : 1;
+    hrac_obchodu = f->ovladani_povoleno(0) ? 0 : 1;
     const int p = hrac_obchodu;
     const auto cislo = [](int v) { return QString::number(v); };
-    lbl_stav_kredit->setText(cislo(cele_cislo(f->lbl_penize(p)->text())));
-    lbl_stav_energie->setText(cislo(f->cgg_energie(p)->progress()));
-    lbl_stav_nafta->setText(cislo(f->cgg_nadrz(p)->progress()));
+    lbl_stav_kredit->setText(cislo(cele_cislo(f->penize(p))));
+    lbl_stav_energie->setText(cislo(f->energie(p)));
+    lbl_stav_nafta->setText(cislo(f->nafta(p)));
     QLabel* const pocty[] = {lbl_naboje_stredni, lbl_naboje_velka, lbl_naboje_mini,
                              lbl_naboje_mega};
     for (int druh = stredni_strela; druh <= mega_nuke; ++druh)
-        pocty[druh - 1]->setText(cislo(cele_cislo(f->lbl_naboje(p, druh)->text())));
+        pocty[druh - 1]->setText(cislo(cele_cislo(f->naboje(p, druh))));
     zvuk_obchodu = zvuk_v_nastaveni && zvuk_v_nastaveni();
     obnov_obchod(*this);
 }
@@ -141,18 +142,18 @@ void obnov_obchod(Tform_obchod& o)
     // Without a battlefield only the credits count.
     std::int32_t energie = 0;
     std::int32_t nafta = 0;
-    if (Tform_hra* f = o.hra()) {
+    if (BojistePohled* f = o.hra()) {
         const int p = o.hrac_obchodu;
-        f->lbl_penize(p)->setText(o.lbl_stav_kredit->text());
+        f->nastav_penize(p, o.lbl_stav_kredit->text());
         // The gauges keep to their ranges: the caps are judged on what they show.
-        f->cgg_energie(p)->setProgress(cele_cislo(o.lbl_stav_energie->text()));
-        energie = f->cgg_energie(p)->progress();
-        f->cgg_nadrz(p)->setProgress(cele_cislo(o.lbl_stav_nafta->text()));
-        nafta = f->cgg_nadrz(p)->progress();
-        f->lbl_naboje(p, stredni_strela)->setText(o.lbl_naboje_stredni->text());
-        f->lbl_naboje(p, velka_strela)->setText(o.lbl_naboje_velka->text());
-        f->lbl_naboje(p, mini_nuke)->setText(o.lbl_naboje_mini->text());
-        f->lbl_naboje(p, mega_nuke)->setText(o.lbl_naboje_mega->text());
+        f->nastav_energii(p, cele_cislo(o.lbl_stav_energie->text()));
+        energie = f->energie(p);
+        f->nastav_naftu(p, cele_cislo(o.lbl_stav_nafta->text()));
+        nafta = f->nafta(p);
+        f->nastav_naboje(p, stredni_strela, o.lbl_naboje_stredni->text());
+        f->nastav_naboje(p, velka_strela, o.lbl_naboje_velka->text());
+        f->nastav_naboje(p, mini_nuke, o.lbl_naboje_mini->text());
+        f->nastav_naboje(p, mega_nuke, o.lbl_naboje_mega->text());
     }
     const TlacitkaObchodu t = tlacitka_obchodu(kredit, energie, nafta);
     o.btn_stredni->setEnabled(t.strely[stredni_strela]);

@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-class Tform_hra;
+class BojistePohled;
 
 class Tform_obchod : public QDialog {
     Q_OBJECT
@@ -55,9 +55,10 @@ public:
 
     int hrac_obchodu = 0;       // the shop player, fixed when the shop is shown
     bool zvuk_obchodu = false;  // read from the settings' sound box when shown
-    // The battlefield whose status controls the shop reads and writes (form_hra if unset).
-    QPointer<Tform_hra> bojiste;
-    Tform_hra* hra() const;
+    // The battlefield whose status displays the shop reads and writes (the newest one if
+    // unset).
+    BojistePohled* bojiste = nullptr;
+    BojistePohled* hra() const;
 
     void FormShow();
     void btn_stredniClick();

@@ -1008,7 +1008,7 @@ private:
         for (const auto& [b, zapnuto] : tlacitka)
             expect_eq(b->isEnabled(), zapnuto, "shop button " + b->objectName().toStdString()
                                                    + " at " + std::to_string(po.kredit));
-        if (Tform_hra* f = o.hra()) {
+        if (auto* f = dynamic_cast<Tform_hra*>(o.hra())) {
             const int p = o.hrac_obchodu;
             expect_eq(cele_cislo(f->lbl_penize(p)->text()), po.kredit, "battlefield credits");
             expect_eq(f->cgg_energie(p)->progress(), po.energie, "battlefield energy");

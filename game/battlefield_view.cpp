@@ -1,0 +1,3 @@
+#include "game/battlefield_view.h"
+
+BojistePohled* posledni_bojiste = nullptr;
