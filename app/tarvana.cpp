@@ -129,7 +129,7 @@ void Tform_uvod::btn_nastaveniClick()
     if (!v_popredi())
         return;
     ++okna_vpredu_;
-    spust_modalne(*form_nastaveni);
+    spust_modalne(*form_nastaveni, this);
     --okna_vpredu_;
 }
 

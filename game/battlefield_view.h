@@ -7,6 +7,8 @@
 
 #include <QString>
 
+class QWidget;
+
 class BojistePohled {
 public:
     virtual ~BojistePohled() = default;
@@ -15,6 +17,8 @@ public:
     // window repainted. Each animation step goes through these, so that a window closed
     // mid-action finishes that action at once, unseen.
     virtual Canvas& platno() = 0;
+    // The window itself, as the owner of the windows an operation opens over it.
+    virtual QWidget* okno() = 0;
     virtual void ukaz() = 0;
     virtual void pauza(int ms) = 0;
     virtual void zpracuj_zpravy() = 0;

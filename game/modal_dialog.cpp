@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QPointer>
+#include <QWindow>
 
 namespace {
 
@@ -21,9 +22,36 @@ private:
     QEventLoop& smycka_;
 };
 
+// Brings a minimised modal window back when its owner comes to the front.
+class VratPriAktivaci final : public QObject {
+public:
+    explicit VratPriAktivaci(QDialog& d) : d_(&d) {}
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::WindowActivate:
+        case QEvent::Show:
+        case QEvent::WindowStateChange:
+            if (d_ && d_->isVisible() && d_->isMinimized())
+                QMetaObject::invokeMethod(d_, [d = d_.data()] {
+                    d->showNormal();
+                    d->raise();
+                    d->activateWindow();
+                }, Qt::QueuedConnection);
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+private:
+    QPointer<QDialog> d_;
+};
+
 } // namespace
 
-int spust_modalne(QDialog& d)
+int spust_modalne(QDialog& d, QWidget* vlastnik)
 {
     if (d.windowModality() == Qt::NonModal)
         d.setWindowModality(Qt::ApplicationModal);
@@ -32,11 +60,21 @@ int spust_modalne(QDialog& d)
     QEventLoop smycka;
     KonecPriSkryti hlidac(smycka);
     d.installEventFilter(&hlidac);
+    VratPriAktivaci navrat(d);
+    QPointer<QWidget> majitel(vlastnik ? vlastnik->window() : nullptr);
+    if (majitel) {
+        d.winId();
+        majitel->winId();
+        d.windowHandle()->setTransientParent(majitel->windowHandle());
+        majitel->installEventFilter(&navrat);
+    }
     QObject::connect(&d, &QDialog::finished, &smycka, &QEventLoop::quit);
     QObject::connect(&d, &QObject::destroyed, &smycka, &QEventLoop::quit);
     d.show();
     if (okno && d.isVisible())
         smycka.exec(QEventLoop::DialogExec);
+    if (majitel)
+        majitel->removeEventFilter(&navrat);
     if (!okno)
         return 0;
     d.removeEventFilter(&hlidac);

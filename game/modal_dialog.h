@@ -6,4 +6,7 @@
 // result. Unlike exec, a window closed while it was being shown (its own show brought up
 // a message box, and input handled there closed it) is not waited for: exec would go on
 // waiting for a close that has already happened, with the window hidden.
-int spust_modalne(QDialog& d);
+// With an owner, d is the owner's transient on the desktop: the window manager keeps it
+// over its owner, and a minimised d comes back whenever the owner is shown or activated
+// (the owner itself takes no input while d runs).
+int spust_modalne(QDialog& d, QWidget* vlastnik = nullptr);

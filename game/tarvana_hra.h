@@ -109,6 +109,7 @@ public:
 
     // --- what the game's operations see of the window (see BojistePohled)
     Canvas& platno() override { return img_krajina->canvas(); }
+    QWidget* okno() override { return this; }
     void ukaz() override;
     void pauza(int ms) override;
     void zpracuj_zpravy() override;

@@ -11,7 +11,7 @@ void navsteva_obchodu(BojistePohled& f)
     delete form_obchod;
     form_obchod = new Tform_obchod();
     form_obchod->bojiste = &f;
-    spust_modalne(*form_obchod);
+    spust_modalne(*form_obchod, f.okno());
 
     const int p = na_tahu;
     PlayerState& h = hrac[p];
