@@ -38,40 +38,67 @@ LandscapeImage& obraz()
     return *img;
 }
 
-BenchRegistrar generate{{"battlefield/vytvor_krajinu",
-                         [](int n) {
-                             platform::random_source().seed(1);
-                             for (int i = 0; i < n; ++i)
-                                 vytvor_krajinu();
-                         },
-                         5000, {}}};
+[[maybe_unused]] auto* const generate =
+    bench_case("battlefield/vytvor_krajinu", [](benchmark::State& state) {
+        platform::random_source().seed(1);
+        for (auto _ : state)
+            vytvor_krajinu();
+    });
 
-// Runs a drawing step n times on the shown picture, each followed by the immediate update.
-std::function<void(int)> se_zobrazenim(std::function<void(Canvas&, int)> krok)
+// The landscape every drawing case draws on, whatever ran before it: the 5000th that the
+// generator rolls from seed 1. It is the one the cases drew on in the hand-made harness
+// before Google Benchmark (df73c77), which left it behind its vytvor_krajinu case, so the
+// figures carry over; the cost of the drawing depends on the ground.
+void poloz_krajinu(Canvas& c)
 {
-    return [krok](int n) {
+    struct Krajina {
+        Heightmap vysky;
+        PlayerState hraci[2];
+    };
+    static const Krajina k = [] {
+        platform::random_source().seed(1);
+        for (int i = 0; i < 5000; ++i)
+            vytvor_krajinu();
+        return Krajina{vysky, {hrac[0], hrac[1]}};
+    }();
+    vysky = k.vysky;
+    for (int p = 0; p < 2; ++p) {
+        hrac[p].x = k.hraci[p].x;
+        hrac[p].y = k.hraci[p].y;
+    }
+    hrac[0].uhel = 45;
+    kresli_krajinu(c);
+}
+
+// Runs a drawing step once an iteration on the shown picture, each followed by the
+// immediate update.
+std::function<void(benchmark::State&)> se_zobrazenim(std::function<void(Canvas&, int)> krok)
+{
+    return [krok](benchmark::State& state) {
         LandscapeImage& img = obraz();
-        for (int i = 0; i < n; ++i) {
-            krok(img.canvas(), i);
+        poloz_krajinu(img.canvas());
+        img.show_now();
+        int i = 0;
+        for (auto _ : state) {
+            krok(img.canvas(), i++);
             img.show_now();
         }
     };
 }
 
-BenchRegistrar landscape{
-    {"battlefield/kresli_krajinu+show", se_zobrazenim([](Canvas& c, int) { kresli_krajinu(c); }),
-     200, {}}};
+[[maybe_unused]] auto* const landscape =
+    bench_case("battlefield/kresli_krajinu+show",
+               se_zobrazenim([](Canvas& c, int) { kresli_krajinu(c); }));
 
-BenchRegistrar tank{{"battlefield/kresli_tank+show",
-                     se_zobrazenim([](Canvas& c, int) { kresli_tank(c, 0, 0); }), 2000, {}}};
+[[maybe_unused]] auto* const tank = bench_case(
+    "battlefield/kresli_tank+show", se_zobrazenim([](Canvas& c, int) { kresli_tank(c, 0, 0); }));
 
 // An angle step: the tank erased with its ground repair, then drawn at the next angle.
-BenchRegistrar tank_step{{"battlefield/kresli_tank erase+draw+show",
-                          se_zobrazenim([](Canvas& c, int i) {
-                              kresli_tank(c, 0, barva_nebe);
-                              hrac[0].uhel = 5 + i % 86;
-                              kresli_tank(c, 0, 0);
-                          }),
-                          2000, {}}};
+[[maybe_unused]] auto* const tank_step =
+    bench_case("battlefield/kresli_tank erase+draw+show", se_zobrazenim([](Canvas& c, int i) {
+                   kresli_tank(c, 0, barva_nebe);
+                   hrac[0].uhel = 5 + i % 86;
+                   kresli_tank(c, 0, 0);
+               }));
 
 } // namespace

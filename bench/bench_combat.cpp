@@ -1,6 +1,7 @@
 // The shot as the game runs it: every flight step draws the shell, shows the picture on a
 // shown battlefield window and erases the shell again; the explosions' frames are timed
-// without their pauses; and the pacing of a flight at 15 ms a step with the real sleep.
+// without their pauses; and the pacing of a flight at 15 ms a step with the real sleep
+// (its counter ratio: the flight's elapsed time over the sleep it asked for).
 #include "battlefield/drawing.h"
 #include "bench/bench.h"
 #include "combat/ballistics.h"
@@ -8,6 +9,7 @@
 #include "combat/flight.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
+#include "tests/support/stand_ins.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,25 +17,8 @@
 #include <QMessageBox>
 #include <QTimer>
 #include <chrono>
-#include <cstdio>
-#include <string>
 
 namespace {
-
-struct NoSleep : platform::Sleeper {
-    long requested = 0;
-    void sleep_ms(int ms) override { requested += ms; }
-};
-
-// Handles pending events like the real anti-freeze and counts the flight's steps.
-struct CountingPump : platform::MessagePump {
-    long steps = 0;
-    void process_pending() override
-    {
-        ++steps;
-        QCoreApplication::processEvents();
-    }
-};
 
 void stand(int p, int x, int uhel, int sila)
 {
@@ -91,134 +76,123 @@ Tform_hra& window()
     return *f;
 }
 
-// Flies the worked example once and returns the steps it took.
-long fly(Tform_hra& f, CountingPump& pump)
+// Flies the worked example once and returns the steps it took (the pump counts them).
+long fly(Tform_hra& f, RecordingPump& pump)
 {
     lay_field(f);
-    pump.steps = 0;
+    pump.count = 0;
     let_strely(f);
-    return pump.steps;
-}
-
-std::string format(const char* fmt, double a, double b = 0, double c = 0)
-{
-    char buf[160];
-    std::snprintf(buf, sizeof buf, fmt, a, b, c);
-    return buf;
+    return pump.count;
 }
 
 // One flight step alone: the dot drawn and shown, then erased, in the sky band and below.
-BenchRegistrar step{{"combat/flight step (dot+show+erase)",
-                     [](int n) {
-                         Tform_hra& f = window();
-                         Canvas& c = f.platno();
-                         c.set_pen_width(4);
-                         for (int i = 0; i < n; ++i) {
-                             const int x = 50 + i % 700;
-                             const int y = i % 2 == 0 ? 150 : 250;
-                             c.set_pen_color(clBlack);
-                             c.line(x, y, x, y);
-                             f.ukaz();
-                             if (y >= 198) {
-                                 c.set_pen_color(barva_nebe);
-                                 c.line(x, y, x, y);
-                             } else {
-                                 c.set_brush_pattern(nebe.get());
-                                 c.fill_rect(x - 2, y - 2, x + 2, y + 2);
-                             }
-                         }
-                     },
-                     5000, {}}};
+[[maybe_unused]] auto* const step =
+    bench_case("combat/flight step (dot+show+erase)", [](benchmark::State& state) {
+        Tform_hra& f = window();
+        Canvas& c = f.platno();
+        c.set_pen_width(4);
+        int i = 0;
+        for (auto _ : state) {
+            const int x = 50 + i % 700;
+            const int y = i % 2 == 0 ? 150 : 250;
+            ++i;
+            c.set_pen_color(clBlack);
+            c.line(x, y, x, y);
+            f.ukaz();
+            if (y >= 198) {
+                c.set_pen_color(barva_nebe);
+                c.line(x, y, x, y);
+            } else {
+                c.set_brush_pattern(nebe.get());
+                c.fill_rect(x - 2, y - 2, x + 2, y + 2);
+            }
+        }
+    });
 
-BenchRegistrar whole_flight{{"combat/let_strely at zpozdeni 0", {}, 0, [] {
-                                 Tform_hra& f = window();
-                                 NoSleep sleeper;
-                                 CountingPump pump;
-                                 platform::install(&sleeper);
-                                 platform::install(&pump);
-                                 zpozdeni = 0;
-                                 fly(f, pump); // warm up
-                                 constexpr int flights = 20;
-                                 long steps = 0;
-                                 const auto t0 = std::chrono::steady_clock::now();
-                                 for (int i = 0; i < flights; ++i)
-                                     steps += fly(f, pump);
-                                 const double us = std::chrono::duration<double, std::micro>(
-                                                       std::chrono::steady_clock::now() - t0)
-                                                       .count();
-                                 platform::install(static_cast<platform::Sleeper*>(nullptr));
-                                 platform::install(static_cast<platform::MessagePump*>(nullptr));
-                                 return format("%.0f us/flight, %.0f steps, %.1f us/step",
-                                               us / flights, double(steps) / flights, us / steps);
-                             }}};
+// A whole flight an iteration, the field laid again before it; counters: the steps of a
+// flight and the time of one step.
+[[maybe_unused]] auto* const whole_flight =
+    bench_case("combat/let_strely at zpozdeni 0", [](benchmark::State& state) {
+        Tform_hra& f = window();
+        RecordingSleeper sleeper = RecordingSleeper::summing();
+        RecordingPump pump;
+        const StandInScope installed(sleeper, pump);
+        zpozdeni = 0;
+        long steps = 0;
+        for (auto _ : state)
+            steps += fly(f, pump);
+        state.counters["steps"] =
+            benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kAvgIterations);
+        state.counters["per_step"] = benchmark::Counter(
+            static_cast<double>(steps), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    });
 
-// Each explosion's drawing with its pauses recorded, not slept; the ground is laid again
+// Each explosion's drawing with its pauses summed up, not slept; the ground is laid again
 // before every one so that each digs the same crater.
 template <void (*Vybuch)(BojistePohled&, int, int, int)>
-void explode(int n, int R)
+void explode(benchmark::State& state, int R)
 {
     Tform_hra& f = window();
-    NoSleep sleeper;
-    platform::install(&sleeper);
-    for (int i = 0; i < n; ++i) {
+    RecordingSleeper sleeper = RecordingSleeper::summing();
+    const StandInScope installed(sleeper);
+    for (auto _ : state) {
         vysky.fill(300);
         Vybuch(f, 400, 300, R);
     }
-    platform::install(static_cast<platform::Sleeper*>(nullptr));
 }
 
-BenchRegistrar fire15{{"combat/vybuch_strely R15 (no sleeps)",
-                       [](int n) { explode<vybuch_strely>(n, 15); }, 100, {}}};
-BenchRegistrar fire25{{"combat/vybuch_strely R25 (no sleeps)",
-                       [](int n) { explode<vybuch_strely>(n, 25); }, 50, {}}};
-BenchRegistrar fire30{{"combat/vybuch_strely R30 tank (no sleeps)",
-                       [](int n) { explode<vybuch_strely>(n, 30); }, 50, {}}};
-BenchRegistrar nuke10{{"combat/vybuch_nuke R10 (no sleeps)",
-                       [](int n) { explode<vybuch_nuke>(n, 10); }, 20, {}}};
-BenchRegistrar nuke20{{"combat/vybuch_nuke R20 (no sleeps)",
-                       [](int n) { explode<vybuch_nuke>(n, 20); }, 20, {}}};
-BenchRegistrar crater{{"combat/vykopej_krater R25",
-                       [](int n) {
-                           Tform_hra& f = window();
-                           for (int i = 0; i < n; ++i) {
-                               vysky.fill(300);
-                               vykopej_krater(f, 400, 300, 25);
-                           }
-                       },
-                       2000, {}}};
+// An explosion of radius R an iteration.
+template <void (*Vybuch)(BojistePohled&, int, int, int), int R>
+void explosion(benchmark::State& state)
+{
+    explode<Vybuch>(state, R);
+}
+
+[[maybe_unused]] auto* const fire15 =
+    bench_case("combat/vybuch_strely R15 (no sleeps)", explosion<vybuch_strely, 15>);
+[[maybe_unused]] auto* const fire25 =
+    bench_case("combat/vybuch_strely R25 (no sleeps)", explosion<vybuch_strely, 25>);
+[[maybe_unused]] auto* const fire30 =
+    bench_case("combat/vybuch_strely R30 tank (no sleeps)", explosion<vybuch_strely, 30>);
+[[maybe_unused]] auto* const nuke10 =
+    bench_case("combat/vybuch_nuke R10 (no sleeps)", explosion<vybuch_nuke, 10>);
+[[maybe_unused]] auto* const nuke20 =
+    bench_case("combat/vybuch_nuke R20 (no sleeps)", explosion<vybuch_nuke, 20>);
+[[maybe_unused]] auto* const crater =
+    bench_case("combat/vykopej_krater R25", [](benchmark::State& state) {
+        Tform_hra& f = window();
+        for (auto _ : state) {
+            vysky.fill(300);
+            vykopej_krater(f, 400, 300, 25);
+        }
+    });
 
 // A flight at 15 ms a step with the real sleep: its elapsed time against the sum of the
 // pauses it asked for. What exceeds 1 is the drawing, showing and oversleeping per step.
-struct RealSleepSummed : platform::Sleeper {
-    platform::Sleeper& real = platform::sleeper();
-    long asked = 0;
-    void sleep_ms(int ms) override
-    {
-        asked += ms;
-        real.sleep_ms(ms);
-    }
-};
-
-BenchRegistrar pacing{{"combat/pacing at zpozdeni 15 (real sleep)", {}, 0, [] {
-                           Tform_hra& f = window();
-                           CountingPump pump;
-                           platform::install(&pump);
-                           RealSleepSummed sleeper;
-                           platform::install(&sleeper);
-                           zpozdeni = 15;
-                           lay_field(f);
-                           pump.steps = 0;
-                           const auto t0 = std::chrono::steady_clock::now();
-                           let_strely(f);
-                           const double ms = std::chrono::duration<double, std::milli>(
-                                                 std::chrono::steady_clock::now() - t0)
-                                                 .count();
-                           platform::install(static_cast<platform::Sleeper*>(nullptr));
-                           platform::install(static_cast<platform::MessagePump*>(nullptr));
-                           zpozdeni = 0;
-                           return format("ratio %.3f: %.0f ms elapsed, %.0f ms of sleep asked",
-                                         ms / double(sleeper.asked), ms, double(sleeper.asked))
-                               + format(", %.0f steps", double(pump.steps));
-                       }}};
+// One flight (4 s) and one run only.
+[[maybe_unused]] auto* const pacing =
+    bench_case("combat/pacing at zpozdeni 15 (real sleep)", [](benchmark::State& state) {
+        Tform_hra& f = window();
+        RecordingPump pump;
+        RecordingSleeper sleeper = RecordingSleeper::summing();
+        sleeper.pass_on = &platform::sleeper();   // the real one: nothing is installed yet
+        const StandInScope installed(pump, sleeper);
+        zpozdeni = 15;
+        double ms = 0;
+        for (auto _ : state) {
+            lay_field(f);
+            pump.count = 0;
+            sleeper.clear();
+            const auto t0 = std::chrono::steady_clock::now();
+            let_strely(f);
+            ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0)
+                     .count();
+        }
+        zpozdeni = 0;
+        state.counters["ratio"] = ms / static_cast<double>(sleeper.summed_ms);
+        state.counters["elapsed_ms"] = ms;
+        state.counters["sleep_asked_ms"] = static_cast<double>(sleeper.summed_ms);
+        state.counters["steps"] = static_cast<double>(pump.count);
+    })->Iterations(1)->Repetitions(1)->Unit(benchmark::kMillisecond);
 
 } // namespace

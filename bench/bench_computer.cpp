@@ -1,36 +1,22 @@
-// The computer's thinking: one whole turn with every pause recorded instead of slept (on a
+// The computer's thinking: one whole turn with every pause summed up instead of slept (on a
 // hidden battlefield window, so without painting), its CPU time there and on a shown
-// window, and the power search alone.
+// window, and the power search alone. An iteration is one turn, or one search.
 #include "battlefield/terrain.h"
 #include "bench/bench.h"
 #include "computer/computer_turn.h"
 #include "computer/power_search.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
+#include "tests/support/stand_ins.h"
 
 #include <QCoreApplication>
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <ctime>
 #include <memory>
 #include <random>
-#include <string>
 #include <vector>
 
 namespace {
-
-struct NoSleep : platform::Sleeper {
-    long long asked = 0;
-    void sleep_ms(int ms) override { asked += ms; }
-};
-struct NoPump : platform::MessagePump {
-    void process_pending() override {}
-};
-struct Quiet : platform::SoundPlayer {
-    void play(const std::string&) override {}
-    void stop() override {}
-};
 
 // Landscapes of the round set-up's generator, each with a wind and the computer's angle.
 struct Pole {
@@ -53,30 +39,47 @@ std::vector<Pole> pole(int kolik)
     return v;
 }
 
-// Returns the milliseconds of pause the turns asked for. On a shown window every step of
-// the computer's drive and shot is painted as well, as in the game.
-long long tahy(int n, bool ukazane = false)
+const std::vector<Pole>& pole_tahu()
 {
-    static const std::vector<Pole> pole_ = pole(64);
-    static NoSleep spanek;
-    static NoPump pumpa;
-    static Quiet ticho;
-    spanek.asked = 0;
-    platform::install(&spanek);
-    platform::install(&pumpa);
-    platform::install(&ticho);
-    auto f = std::make_unique<Tform_hra>();
-    form_hra = f.get();
-    if (ukazane) {
-        // The game it starts by itself is over before the turns begin.
-        f->show();
-        const auto t0 = std::chrono::steady_clock::now();
-        while (!f->hra_zacala() && std::chrono::steady_clock::now() - t0 < std::chrono::seconds(2))
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    static const std::vector<Pole> p = pole(64);
+    return p;
+}
+
+// The computer's turns on one battlefield window, with the pauses summed up, no sound, no
+// messages handled and the generator seeded the same at the start. On a shown window
+// every step of the computer's drive and shot is painted as well, as in the game.
+class Tahy {
+public:
+    explicit Tahy(bool ukazane)
+    {
+        pumpa_.process_events = false;
+        f_ = std::make_unique<Tform_hra>();
+        form_hra = f_.get();
+        if (ukazane) {
+            // The game it starts by itself is over before the turns begin.
+            f_->show();
+            const auto t0 = std::chrono::steady_clock::now();
+            while (!f_->hra_zacala()
+                   && std::chrono::steady_clock::now() - t0 < std::chrono::seconds(2))
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        }
+        typ_hry = proti_pocitaci;
+        zpozdeni = 0;
+        // The landscapes are rolled before the turns, which then draw the same numbers
+        // in every run.
+        pole_tahu();
+        nahoda_.seed(1);
+        spanek_.clear();
     }
-    typ_hry = proti_pocitaci;
-    zpozdeni = 0;
-    for (int i = 0; i < n; ++i) {
+    ~Tahy() { form_hra = nullptr; }
+    Tahy(const Tahy&) = delete;
+    Tahy& operator=(const Tahy&) = delete;
+
+    // One turn of the computer on the next of the landscapes.
+    void tah()
+    {
+        const std::vector<Pole>& pole_ = pole_tahu();
+        const int i = i_++;
         const Pole& p = pole_[static_cast<std::size_t>(i) % pole_.size()];
         vysky = p.h;
         for (int k = 0; k < 2; ++k) {
@@ -90,64 +93,68 @@ long long tahy(int n, bool ukazane = false)
         obtiznost = i % 5;
         bonus_x = 0;
         na_tahu = 1;
-        tah_pocitace(*f);
+        tah_pocitace(*f_);
     }
-    form_hra = nullptr;
-    platform::install(static_cast<platform::Sleeper*>(nullptr));
-    platform::install(static_cast<platform::MessagePump*>(nullptr));
-    platform::install(static_cast<platform::SoundPlayer*>(nullptr));
-    return spanek.asked;
+
+    // The pauses asked for so far, in seconds.
+    double pauzy_s() const { return static_cast<double>(spanek_.summed_ms) / 1000; }
+
+private:
+    RecordingSleeper spanek_ = RecordingSleeper::summing();
+    RecordingPump pumpa_;
+    RecordingSound ticho_ = RecordingSound::silent();
+    // The computer's aim draws from the generator: every run draws the same numbers.
+    ScriptedRandom nahoda_{1};
+    StandInScope sluzby_{spanek_, pumpa_, ticho_, nahoda_};
+    std::unique_ptr<Tform_hra> f_;
+    int i_ = 0;
+};
+
+// The turn's own cost on the user-interface thread, its pauses taken out; the counter
+// pauses_s is the pause asked for in a turn.
+void tahy(benchmark::State& state, bool ukazane)
+{
+    Tahy t(ukazane);
+    for (auto _ : state)
+        t.tah();
+    state.counters["pauses_s"] =
+        benchmark::Counter(t.pauzy_s(), benchmark::Counter::kAvgIterations);
 }
 
-double cpu_ms()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
-}
+double nejmensi(const std::vector<double>& v) { return *std::min_element(v.begin(), v.end()); }
+double nejvetsi(const std::vector<double>& v) { return *std::max_element(v.begin(), v.end()); }
 
-// The turn's own cost on the user-interface thread, its pauses taken out: CPU time and
-// wall time per turn, the median of five runs of 200 turns.
-std::string cpu_tahu(bool ukazane)
+void hledani(benchmark::State& state)
 {
-    constexpr int turns = 200, runs = 5;
-    tahy(turns / 10, ukazane); // warm up
-    std::vector<double> cpu, wall;
-    long long asked = 0;
-    for (int r = 0; r < runs; ++r) {
-        const double c0 = cpu_ms();
-        const auto w0 = std::chrono::steady_clock::now();
-        asked = tahy(turns, ukazane);
-        wall.push_back(std::chrono::duration<double, std::milli>(
-                           std::chrono::steady_clock::now() - w0).count() / turns);
-        cpu.push_back((cpu_ms() - c0) / turns);
-    }
-    std::sort(cpu.begin(), cpu.end());
-    std::sort(wall.begin(), wall.end());
-    char buf[200];
-    std::snprintf(buf, sizeof buf,
-                  "%.3f ms CPU/turn (%.3f..%.3f), %.3f ms wall, %.2f s of pauses asked/turn",
-                  cpu[runs / 2], cpu.front(), cpu.back(), wall[runs / 2],
-                  double(asked) / turns / 1000);
-    return buf;
-}
-
-void hledani(int n)
-{
-    static const std::vector<Pole> pole_ = pole(64);
+    const std::vector<Pole>& pole_ = pole_tahu();
     long soucet = 0;
-    for (int i = 0; i < n; ++i) {
-        const Pole& p = pole_[static_cast<std::size_t>(i) % pole_.size()];
+    int i = 0;
+    for (auto _ : state) {
+        const Pole& p = pole_[static_cast<std::size_t>(i++) % pole_.size()];
         soucet += hledej_silu(p.hraci, p.vitr, p.h).sila;
     }
-    volatile long nepouzito = soucet;
-    (void)nepouzito;
+    benchmark::DoNotOptimize(soucet);
 }
 
-BenchRegistrar tah{{"computer: whole turn, pauses recorded", [](int n) { tahy(n); }, 200, {}}};
-BenchRegistrar tah_cpu{{"computer: whole turn CPU time", {}, 0, [] { return cpu_tahu(false); }}};
-BenchRegistrar tah_cpu_ukazany{{"computer: whole turn CPU time, shown window", {}, 0,
-                                [] { return cpu_tahu(true); }}};
-BenchRegistrar sila{{"computer: power search 20..200", hledani, 2000, {}}};
+// Each run is the same 200 turns on a fresh window (the landscapes in turn, the skills in
+// turn), as many runs as the others: the wall-clock time (Time) and the CPU time of this
+// thread (CPU), which the last two are about.
+benchmark::internal::Benchmark* tah_case(const char* name, bool ukazane, bool wall)
+{
+    auto* b = benchmark::RegisterBenchmark(name,
+                                           [ukazane](benchmark::State& s) { tahy(s, ukazane); });
+    if (wall)
+        b->UseRealTime();
+    return b->Unit(benchmark::kMillisecond)
+        ->Iterations(200)
+        ->ComputeStatistics("min", nejmensi)
+        ->ComputeStatistics("max", nejvetsi);
+}
+
+[[maybe_unused]] auto* const tah = tah_case("computer: whole turn, pauses recorded", false, true);
+[[maybe_unused]] auto* const tah_cpu = tah_case("computer: whole turn CPU time", false, false);
+[[maybe_unused]] auto* const tah_cpu_ukazany =
+    tah_case("computer: whole turn CPU time, shown window", true, false);
+[[maybe_unused]] auto* const sila = bench_case("computer: power search 20..200", hledani);
 
 } // namespace

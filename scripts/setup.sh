@@ -4,10 +4,11 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# libbenchmark-dev: Google Benchmark, for the benchmark program (bench/).
 # fonts-liberation2: the texts are laid out for a font of Tahoma's widths; Debian's
 # default sans is wider and cuts some of them off.
 packages=(build-essential cmake ccache qt6-base-dev qt6-multimedia-dev libgtest-dev
-          libqt6multimedia6 libpulse0 fonts-liberation2)
+          libbenchmark-dev libqt6multimedia6 libpulse0 fonts-liberation2)
 scripts/install-packages.sh "${packages[@]}"
 
 build="${1:-build}"

@@ -15,6 +15,7 @@
 #include "movement/crates.h"
 #include "settings/tarvana_nastaveni.h"
 #include "shop/tarvana_obchod.h"
+#include "tests/support/stand_ins.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,41 +29,15 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <random>
 #include <vector>
 
 namespace {
 
-struct NoSleep final : platform::Sleeper {
-    void sleep_ms(int) override {}
-};
-
-// Handles pending events like the real anti-freeze and lets the photographer look in.
-struct Pump final : platform::MessagePump {
-    std::function<void()> hook;
-    void process_pending() override
-    {
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-        if (hook)
-            hook();
-    }
-};
-
-struct Silence final : platform::SoundPlayer {
-    void play(const std::string&) override {}
-    void stop() override {}
-};
-
-struct SeededRandom final : platform::RandomSource {
-    std::mt19937 engine{0};
-    void seed(std::uint32_t s) override { engine.seed(s); }
-    std::int32_t next31() override { return static_cast<std::int32_t>(engine() >> 1); }
-};
-
-// Every round seeds the generator from this clock, so it picks the landscape and the winds.
-struct StillClock final : platform::Clock {
-    std::int64_t seconds() override { return 1'096'300'800; }
-};
+// The stand-ins (tests/support/stand_ins.h): nothing sleeps or sounds, the pump handles
+// pending events like the real anti-freeze and lets the photographer look in, and the
+// clock stands still: every round seeds the generator from it, so it picks the landscape
+// and the winds.
+constexpr std::int64_t still_clock = 1'096'300'800;
 
 QString slozka;
 bool chyba = false;
@@ -187,7 +162,7 @@ void miri(Tform_hra& f, const Rana& r, int zbran)
     f.scr_sila1->setValue(r.sila);
 }
 
-void hraj(Tform_hra& f, Pump& pumpa)
+void hraj(Tform_hra& f, RecordingPump& pumpa)
 {
     // A big shell into the open ground between the tanks leaves a crater to look at.
     const auto rana1 = najdi_ranu([](const KonecLetu& k) {
@@ -241,7 +216,7 @@ void hraj(Tform_hra& f, Pump& pumpa)
                });
 }
 
-void scenar(Pump& pumpa)
+void scenar(RecordingPump& pumpa)
 {
     if (pockej_na_okno(form_uvod))
         uloz(form_uvod, "main-menu.png");
@@ -287,22 +262,16 @@ int main(int argc, char** argv)
     slozka = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(slozka);
 
-    NoSleep spanek;
-    Pump pumpa;
-    Silence ticho;
-    SeededRandom nahodna;
-    StillClock hodiny;
-    platform::install(&spanek);
-    platform::install(&pumpa);
-    platform::install(&ticho);
-    platform::install(&nahodna);
-    platform::install(&hodiny);
+    RecordingSleeper spanek = RecordingSleeper::summing();
+    RecordingPump pumpa;
+    RecordingSound ticho = RecordingSound::silent();
+    ScriptedRandom nahodna(0);
+    SteppingClock hodiny(still_clock);
+    StandInScope sluzby(spanek, pumpa, ticho, nahodna, hodiny);
 
     spust_tarvanu();
     QTimer::singleShot(0, [&] { scenar(pumpa); });
     app.exec();
     zrus_okna();
-
-    platform::install_real();
     return chyba ? 1 : 0;
 }

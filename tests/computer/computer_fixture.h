@@ -10,17 +10,6 @@
 #include <memory>
 #include <vector>
 
-struct HlidanySpanek : platform::Sleeper {
-    std::vector<int> calls;
-    std::function<void(int)> hook;
-    void sleep_ms(int ms) override
-    {
-        calls.push_back(ms);
-        if (hook)
-            hook(ms);
-    }
-};
-
 struct Okamzik {
     bool zachyceno = false;
     PlayerState ja;
@@ -35,7 +24,8 @@ struct Okamzik {
 class PocitacTest : public PlatformTest {
 protected:
     std::unique_ptr<Tform_hra> f;
-    HlidanySpanek spanek;
+    // Every pause in order, with a hook that looks at the turn at its 1500 ms pause.
+    RecordingSleeper spanek;
     Okamzik po_vyberu;
     Okamzik pred_vystrelem;
 

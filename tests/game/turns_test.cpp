@@ -158,13 +158,10 @@ TEST_F(TurnsTest, TurnFlashIsOnScreenDuringItsPause)
     settings->rdb_clovek_clovek->setChecked(true);
     settings->clb_hrac2->select(clYellow);
     start_game(*window);
-    struct Watch : platform::Sleeper {
-        std::function<void(int)> on_sleep;
-        void sleep_ms(int ms) override { on_sleep(ms); }
-    } watch;
+    RecordingSleeper watch;
     std::vector<int> pauses;
     bool shown_blue = false;
-    watch.on_sleep = [&](int ms) {
+    watch.hook = [&](int ms) {
         pauses.push_back(ms);
         const PlayerState& h = hrac[1];
         shown_blue = window->platno().pixel(h.x - 15, h.y - 3) == clBlue

@@ -15,25 +15,19 @@ protected:
     void SetUp() override
     {
         BojisteTest::SetUp();
+        zapisovac_.hook = [this](int ms) {
+            if (ms == 60) {
+                const PlayerState& h = hrac[na_tahu];
+                kroky.push_back({h.x, h.y, h.nafta, f->cgg_nadrz(na_tahu)->progress()});
+            }
+        };
         platform::install(&zapisovac_);
     }
 
     std::vector<int> pauzy() const { return zapisovac_.calls; }
 
 private:
-    struct Zapisovac : platform::Sleeper {
-        JizdaTest* t;
-        std::vector<int> calls;
-        explicit Zapisovac(JizdaTest* test) : t(test) {}
-        void sleep_ms(int ms) override
-        {
-            calls.push_back(ms);
-            if (ms == 60) {
-                const PlayerState& h = hrac[na_tahu];
-                t->kroky.push_back({h.x, h.y, h.nafta, t->f->cgg_nadrz(na_tahu)->progress()});
-            }
-        }
-    } zapisovac_{this};
+    RecordingSleeper zapisovac_;
 };
 
 TEST_F(JizdaTest, DriveOverNColumnsCostsNPlusOneAndFollowsTheGround)

@@ -4,12 +4,14 @@
 // the same click), and the battlefield's close box. Pauses are summed up instead of slept.
 // Used where many games run in one process, to see whether memory stays flat.
 //
-// Header only and free of the test framework: the benchmark program plays the same games.
+// Header only and free of the test framework (it needs tarvana_stand_ins): the benchmark
+// program plays the same games.
 #include "app/tarvana.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
 #include "settings/tarvana_nastaveni.h"
 #include "shop/tarvana_obchod.h"
+#include "tests/support/stand_ins.h"
 
 #include <QApplication>
 #include <QFile>
@@ -33,21 +35,12 @@ inline long stav_pameti_kb(const char* pole)
 class CeleHry {
 public:
     // The games use `zvuky`, or stay silent without one.
-    explicit CeleHry(platform::SoundPlayer* zvuky = nullptr) : zvuky_(zvuky ? zvuky : &ticho_)
+    explicit CeleHry(platform::SoundPlayer* zvuky = nullptr)
+        : sluzby_(spanek_, pumpa_, zvuky ? *zvuky : static_cast<platform::SoundPlayer&>(ticho_),
+                  hodiny_)
     {
-        platform::install(&spanek_);
-        platform::install(&pumpa_);
-        platform::install(zvuky_);
-        platform::install(&hodiny_);
         QObject::connect(&ridic_, &QTimer::timeout, [this] { rid(); });
         ridic_.setInterval(1);
-    }
-    ~CeleHry()
-    {
-        platform::install(static_cast<platform::Sleeper*>(nullptr));
-        platform::install(static_cast<platform::MessagePump*>(nullptr));
-        platform::install(static_cast<platform::SoundPlayer*>(nullptr));
-        platform::install(static_cast<platform::Clock*>(nullptr));
     }
     CeleHry(const CeleHry&) = delete;
     CeleHry& operator=(const CeleHry&) = delete;
@@ -82,7 +75,7 @@ public:
     }
 
     // Summed over all games played so far.
-    long long prospano_ms() const { return spanek_.ms; }
+    long long prospano_ms() const { return spanek_.summed_ms; }
     int navstev_obchodu() const { return navstev_obchodu_; }
     int vystrelu() const { return vystrelu_; }
 
@@ -144,29 +137,15 @@ private:
         }
     }
 
-    struct SectenySpanek : platform::Sleeper {
-        long long ms = 0;
-        void sleep_ms(int kolik) override { ms += kolik; }
-    };
-    struct Pumpa : platform::MessagePump {
-        void process_pending() override { QCoreApplication::processEvents(); }
-    };
-    struct Ticho : platform::SoundPlayer {
-        void play(const std::string&) override {}
-        void stop() override {}
-    };
+    // Pauses are only summed up and no sound is kept: nothing piles up over many games.
+    RecordingSleeper spanek_ = RecordingSleeper::summing();
+    RecordingPump pumpa_;
+    RecordingSound ticho_ = RecordingSound::silent();
     // Every round of every game gets its own second, so the landscapes differ from game
     // to game and are the same from run to run.
-    struct Hodiny : platform::Clock {
-        std::int64_t ted = 1'700'000'000;
-        std::int64_t seconds() override { return ted++; }
-    };
-
-    SectenySpanek spanek_;
-    Pumpa pumpa_;
-    Ticho ticho_;
-    Hodiny hodiny_;
-    platform::SoundPlayer* zvuky_;
+    SteppingClock hodiny_{1'700'000'000, 1};
+    // Installs the four above (or `zvuky`); the real ones go back with it.
+    StandInScope sluzby_;
     QTimer ridic_;
     Krok krok_ = Krok::zacatek;
     std::string chyba_;

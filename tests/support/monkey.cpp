@@ -8,6 +8,7 @@
 #include "game/turns.h"
 #include "settings/tarvana_nastaveni.h"
 #include "shop/tarvana_obchod.h"
+#include "tests/support/stand_ins.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -29,28 +30,8 @@
 
 namespace {
 
-// ---- the platform as the monkey plays it: nothing sleeps, nothing sounds, and every
-// round gets a landscape of its own because the clock moves on at every reading.
-struct QuietSleeper : platform::Sleeper {
-    long total = 0;
-    void sleep_ms(int ms) override { total += ms; }
-};
-
-struct SilentSound : platform::SoundPlayer {
-    void play(const std::string&) override {}
-    void stop() override {}
-};
-
-struct SeededRandom : platform::RandomSource {
-    std::mt19937 engine;
-    void seed(std::uint32_t s) override { engine.seed(s); }
-    std::int32_t next31() override { return static_cast<std::int32_t>(engine() >> 1); }
-};
-
-struct MovingClock : platform::Clock {
-    std::int64_t now = 0;
-    std::int64_t seconds() override { return now++; }
-};
+// ---- the platform as the monkey plays it (stand_ins.h): nothing sleeps, nothing sounds,
+// and every round gets a landscape of its own because the clock moves on at every reading.
 
 // The game state that only the game's actions may change. Aim (angle, power, weapon)
 // is left out: its controls stay usable during a human's drive.
@@ -133,13 +114,6 @@ struct GameType {
 };
 constexpr std::array<GameType, 6> game_types{{{1, 0}, {1, 1}, {1, 2}, {1, 3}, {1, 4}, {0, -1}}};
 
-class Monkey;
-Monkey* active_monkey = nullptr;
-
-struct MonkeyPump : platform::MessagePump {
-    void process_pending() override;
-};
-
 class Monkey {
 public:
     Monkey(std::uint32_t seed, long events)
@@ -149,16 +123,14 @@ public:
     {
         random_.engine.seed(seed);
         clock_.now = 1'000'000 + static_cast<std::int64_t>(seed) * 100'000;
+        // The battlefield's anti-freeze goes through pump(), which handles the events.
+        pump_.process_events = false;
+        pump_.hook = [this] { pump(); };
     }
 
     MonkeyReport run()
     {
-        active_monkey = this;
-        platform::install(&sleeper_);
-        platform::install(&pump_);
-        platform::install(&sound_);
-        platform::install(&random_);
-        platform::install(&clock_);
+        const StandInScope installed(sleeper_, pump_, sound_, random_, clock_);
         obnov_pocatecni_stav();
 
         while (!stopped_) {
@@ -185,9 +157,7 @@ public:
                 stopped_ = true;
         }
 
-        report_.simulated_sleep_ms = sleeper_.total;
-        platform::install_real();
-        active_monkey = nullptr;
+        report_.simulated_sleep_ms = sleeper_.summed_ms;
         return report_;
     }
 
@@ -1030,11 +1000,11 @@ private:
     }
 
     std::mt19937 rng_;
-    QuietSleeper sleeper_;
-    MonkeyPump pump_;
-    SilentSound sound_;
-    SeededRandom random_;
-    MovingClock clock_;
+    RecordingSleeper sleeper_ = RecordingSleeper::summing();
+    RecordingPump pump_;
+    RecordingSound sound_ = RecordingSound::silent();
+    ScriptedRandom random_;
+    SteppingClock clock_{0, 1};
 
     MonkeyReport report_;
     long budget_;
@@ -1071,14 +1041,6 @@ private:
     Snapshot baseline_;
     bool baseline_valid_ = false;
 };
-
-void MonkeyPump::process_pending()
-{
-    if (active_monkey)
-        active_monkey->pump();
-    else
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-}
 
 } // namespace
 

@@ -1,33 +1,14 @@
 #include "tests/support/recorders.h"
 
-#include <QCoreApplication>
-#include <algorithm>
-
-void RecordingPump::process_pending()
-{
-    ++count;
-    if (process_events && QCoreApplication::instance())
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
-    if (hook)
-        hook();
-}
-
-long RecordingSound::count(const std::string& what) const
-{
-    return std::count(log.begin(), log.end(), what);
-}
-
 void PlatformTest::SetUp()
 {
-    platform::install(&sleeper);
-    platform::install(&pump);
-    platform::install(&sound);
-    platform::install(&random);
-    platform::install(&clock);
+    installed_.emplace(sleeper, pump, sound, random, clock);
     obnov_pocatecni_stav();
 }
 
 void PlatformTest::TearDown()
 {
+    installed_.reset();
+    // A test may have put in stand-ins of its own: every real service goes back.
     platform::install_real();
 }
