@@ -1,15 +1,42 @@
-# Installed layout: the executable and its data/ side by side in lib/tarvana, because the
-# game opens data/... relative to its working directory; bin/tarvana is a launcher that
-# changes into that folder first. Icon and menu entry go where desktops look for them.
+# Installed layout. The game opens data/... relative to its working directory, so its data
+# lives in share/tarvana and the launcher changes into that folder before it starts the
+# executable. The executable itself goes to libexec: started from anywhere else it would
+# find no data, so it stays off the PATH and the launcher is the command people run.
+include(GNUInstallDirs)
+set(tarvana_id com.mervoss.tarvana)            # desktop entry, metainfo and icon
+set(tarvana_data_dir ${CMAKE_INSTALL_DATADIR}/tarvana)
+set(tarvana_exec_dir ${CMAKE_INSTALL_LIBEXECDIR}/tarvana)
+set(packaging ${CMAKE_SOURCE_DIR}/packaging)
+
+install(TARGETS tarvana RUNTIME DESTINATION ${tarvana_exec_dir})
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/
-  DESTINATION lib/tarvana/data
+  DESTINATION ${tarvana_data_dir}/data
   PATTERN "tarvana*.png" EXCLUDE
   PATTERN ".*" EXCLUDE)
-install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/tarvana DESTINATION bin)
-install(FILES ${CMAKE_SOURCE_DIR}/packaging/tarvana.desktop DESTINATION share/applications)
-install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana.png DESTINATION share/icons/hicolor/64x64/apps)
+
+# The launcher finds the game from its own place, so the installed tree can be moved or
+# installed with a --prefix other than the configured one.
+file(RELATIVE_PATH launcher_to_data ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_DATADIR}/tarvana)
+file(RELATIVE_PATH launcher_to_exec ${CMAKE_INSTALL_FULL_BINDIR}
+  ${CMAKE_INSTALL_FULL_LIBEXECDIR}/tarvana)
+configure_file(${packaging}/tarvana.in ${CMAKE_BINARY_DIR}/packaging/tarvana @ONLY)
+# Debian keeps the commands of games in /usr/games, so an install into /usr (the .deb is
+# one) puts the launcher there; any other prefix gets bin/. Both lie one level below the
+# prefix, as the launcher's relative paths expect.
+install(CODE "
+  set(dir \"${CMAKE_INSTALL_BINDIR}\")
+  if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\" AND dir STREQUAL \"bin\")
+    set(dir games)
+  endif()
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/\${dir}\" TYPE PROGRAM
+    FILES \"${CMAKE_BINARY_DIR}/packaging/tarvana\")")
+
+install(FILES ${packaging}/${tarvana_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana.png
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME ${tarvana_id}.png)
 install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana-256.png
-  DESTINATION share/icons/hicolor/256x256/apps RENAME tarvana.png)
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME ${tarvana_id}.png)
 
 # Packaging needs only the game itself: build it (target tarvana) before cpack, so that a
 # test or benchmark under construction does not hold the package back.
