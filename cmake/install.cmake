@@ -33,6 +33,7 @@ install(CODE "
     FILES \"${CMAKE_BINARY_DIR}/packaging/tarvana\")")
 
 install(FILES ${packaging}/${tarvana_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${packaging}/${tarvana_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME ${tarvana_id}.png)
 install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana-256.png
