@@ -39,6 +39,10 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana.png
 install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana-256.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME ${tarvana_id}.png)
 
+# For the test that the running game names the desktop entry installed here.
+set(TARVANA_DESKTOP_FILE ${packaging}/${tarvana_id}.desktop)
+set(TARVANA_METAINFO_FILE ${packaging}/${tarvana_id}.metainfo.xml)
+
 # Packaging needs only the game itself: build it (target tarvana) before cpack, so that a
 # test or benchmark under construction does not hold the package back.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
