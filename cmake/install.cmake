@@ -6,9 +6,18 @@ include(GNUInstallDirs)
 set(tarvana_id com.mervoss.tarvana)            # desktop entry, metainfo and icon
 set(tarvana_data_dir ${CMAKE_INSTALL_DATADIR}/tarvana)
 set(tarvana_exec_dir ${CMAKE_INSTALL_LIBEXECDIR}/tarvana)
+# Named after the package, as Debian wants; GNUInstallDirs would name it after the project.
+set(tarvana_doc_dir ${CMAKE_INSTALL_DATAROOTDIR}/doc/tarvana)
 set(packaging ${CMAKE_SOURCE_DIR}/packaging)
 
 install(TARGETS tarvana RUNTIME DESTINATION ${tarvana_exec_dir})
+# A stripping install (cpack's) also drops the compilers' notes, as Debian's dh_strip does.
+install(CODE "
+  if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment --remove-section=.note
+      \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${tarvana_exec_dir}/tarvana\"
+      COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 install(DIRECTORY ${CMAKE_SOURCE_DIR}/data/
   DESTINATION ${tarvana_data_dir}/data
   PATTERN "tarvana*.png" EXCLUDE
@@ -39,6 +48,19 @@ install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana.png
 install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana-256.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps RENAME ${tarvana_id}.png)
 
+# Manual page and Debian changelog go compressed, as Debian installs them; -n leaves the
+# time out of the file, so the same sources give the same package.
+foreach(f tarvana.6 changelog)
+  execute_process(COMMAND gzip -9n -c ${packaging}/${f}
+    OUTPUT_FILE ${CMAKE_BINARY_DIR}/packaging/${f}.gz COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${packaging}/${f})
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/packaging/tarvana.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz ${packaging}/copyright
+  DESTINATION ${tarvana_doc_dir})
+install(FILES ${packaging}/lintian-overrides
+  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME tarvana)
+
 # For the test that the running game names the desktop entry installed here.
 set(TARVANA_DESKTOP_FILE ${packaging}/${tarvana_id}.desktop)
 set(TARVANA_METAINFO_FILE ${packaging}/${tarvana_id}.metainfo.xml)
@@ -50,23 +72,22 @@ set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tarvana)
 set(CPACK_PACKAGE_VENDOR "Mervoss")
+# A placeholder: whoever publishes the package puts a real address here and in the changelog.
 set(CPACK_PACKAGE_CONTACT "Tarvana packager <packager@tarvana.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn-based tank artillery game")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-  "Two tanks on a random landscape take turns to shop, drive and fire shells through\n"
-  "gravity and wind. Play against the computer at five skill levels or against a\n"
-  "friend on the same computer.")
+  "Two tanks on a random landscape take turns to shop, drive and fire shells\n"
+  "through gravity and wind. Play against the computer at five skill levels or\n"
+  "against a friend on the same computer.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# dpkg-shlibdeps finds the linked Qt libraries, among them libqt6gui6, which also ships the
-# X11 platform plugin. Sound is named explicitly: libqt6multimedia6 carries the multimedia
-# backend plugins Qt loads at run time, and the sound itself goes out through a
-# PulseAudio-compatible server.
+# dpkg-shlibdeps finds the linked Qt libraries: libqt6gui6, which also ships the X11
+# platform plugin, and libqt6multimedia6, which plays the sounds through libpulse.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6multimedia6")
-# The texts are laid out for a font of Tahoma's widths, which Liberation Sans has.
+# The sound itself goes out through a PulseAudio-compatible server, and the texts are laid
+# out for a font of Tahoma's widths, which Liberation Sans has.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, fonts-liberation2")
 include(CPack)
