@@ -7,6 +7,7 @@
 #include "shop/tarvana_obchod.h"
 
 #include <QFont>
+#include <QIcon>
 #include <QPixmapCache>
 #include <QStringList>
 #include <utility>
@@ -49,6 +50,15 @@ void spust_tarvanu()
     // Plain message boxes take this as their caption. Only the name is set: a display
     // name would be appended to every window caption by some window managers.
     QApplication::setApplicationName(QStringLiteral("Tarvana"));
+    // Task bars and docks match the windows to the menu entry by this name (the installed
+    // com.mervoss.tarvana.desktop) and show this icon for them.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.mervoss.tarvana"));
+    // The icons are compiled into a static library; naming them keeps the linker from
+    // leaving them out as unused.
+    Q_INIT_RESOURCE(tarvana);
+    QIcon ikona(QStringLiteral(":/ikony/tarvana.png"));
+    ikona.addFile(QStringLiteral(":/ikony/tarvana-256.png"));
+    QApplication::setWindowIcon(ikona);
     // The main menu hides while a game runs, so closing the battlefield may leave no
     // window visible; only closing the main menu ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
