@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs whatever is missing, builds a Release build in build-bench and prints the whole
 # benchmark report (Google Benchmark's) headless (offscreen), then again under Xvfb where
-# xvfb-run is available.
+# xvfb-run is available, and under weston where it is installed.
 # Usage: scripts/bench.sh [text] [Google Benchmark flags]
 #   text: only the cases whose name contains it; e.g. scripts/bench.sh combat/
 #   flags: e.g. --benchmark_repetitions=5, --benchmark_format=json
@@ -30,4 +30,17 @@ if command -v xvfb-run >/dev/null; then
   echo
   echo "== Xvfb (QT_QPA_PLATFORM=xcb)"
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$bench" "$@"
+fi
+# A third report under a Wayland compositor, where weston and Qt's Wayland plugin are
+# installed: weston's headless backend needs no display or GPU.
+if command -v weston >/dev/null && dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q installed; then
+  echo
+  echo "== Wayland (QT_QPA_PLATFORM=wayland, weston headless)"
+  runtime="$(mktemp -d)"; chmod 700 "$runtime"
+  XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --socket=tarvana-bench \
+    --width=1280 --height=1024 >/dev/null 2>&1 & weston_pid=$!
+  for _ in $(seq 50); do [ -S "$runtime/tarvana-bench" ] && break; sleep 0.1; done
+  XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=tarvana-bench QT_QPA_PLATFORM=wayland "$bench" "$@" || true
+  kill "$weston_pid" 2>/dev/null || true
+  rm -rf "$runtime"
 fi
