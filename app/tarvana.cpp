@@ -11,7 +11,6 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QProxyStyle>
-#include <QScreen>
 #include <QStyle>
 #include <utility>
 
@@ -94,8 +93,6 @@ Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
     connect(btn_about, &QPushButton::clicked, this, &Tform_uvod::btn_aboutClick);
     connect(btn_konec, &QPushButton::clicked, this, &Tform_uvod::btn_konecClick);
 
-    if (const QScreen* s = screen())
-        move(s->availableGeometry().center() - rect().center());
 }
 
 bool Tform_uvod::v_popredi() const

@@ -1,5 +1,10 @@
 #include "game/form_kit.h"
 
+#include <QEvent>
+#include <QMargins>
+#include <QScreen>
+#include <QWindow>
+
 namespace {
 
 template <class Prvek>
@@ -25,8 +30,71 @@ QFont okno_font()
     return f;
 }
 
+namespace {
+
+// The frame the window manager put round the last window it framed: a window shown
+// later is centred with it from the start rather than moved once its own frame is known.
+QMargins posledni_ramecek;
+
+// Centres its window on the desktop, frame and all, when the program first shows it. The
+// frame is known only once the window manager has framed the window; until then the last
+// frame seen stands in, and the window is centred again when its own comes.
+class Uprostred final : public QObject {
+public:
+    explicit Uprostred(QWidget* okno) : QObject(okno), okno_(okno) {}
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Show && !e->spontaneous() && !vystredeno_) {
+            // Shown again later, a window comes back where it was, as desktops keep them.
+            vystredeno_ = true;
+            ceka_na_ramecek_ = true;
+            vystred(posledni_ramecek);
+        } else if (ceka_na_ramecek_) {
+            // Qt learns the frame without telling the window; its first paint or
+            // activation after that is the first moment to look.
+            const QMargins m = okno_->windowHandle() ? okno_->windowHandle()->frameMargins() : QMargins();
+            if (!m.isNull()) {
+                ceka_na_ramecek_ = false;
+                posledni_ramecek = m;
+                if (m != pouzity_)
+                    vystred(m);
+            }
+        }
+        return false;
+    }
+
+private:
+    void vystred(const QMargins& m)
+    {
+        const QScreen* s = okno_->screen();
+        if (!s)
+            return;
+        pouzity_ = m;
+        const QSize vnejsi = okno_->size().grownBy(m);
+        const QPoint roh = s->availableGeometry().center() + QPoint(1, 1)
+                           - QPoint(vnejsi.width() / 2, vnejsi.height() / 2);
+        // A window's position is its frame's top-left corner. Once the window is framed,
+        // Qt 6.4 would add the frame to that again, while the window manager (openbox)
+        // already puts the frame's corner where the window is asked to go.
+        const QWindow* w = okno_->windowHandle();
+        if (w && !w->frameMargins().isNull())
+            okno_->windowHandle()->setPosition(roh);
+        else
+            okno_->move(roh);
+    }
+
+    QWidget* okno_;
+    QMargins pouzity_;
+    bool ceka_na_ramecek_ = false;
+    bool vystredeno_ = false;
+};
+
+} // namespace
+
 void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags flags)
 {
+    okno->installEventFilter(new Uprostred(okno));
     okno->setWindowTitle(titulek);
     okno->setWindowFlags(flags | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
