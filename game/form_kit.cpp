@@ -74,14 +74,16 @@ private:
         const QSize vnejsi = okno_->size().grownBy(m);
         const QPoint roh = s->availableGeometry().center() + QPoint(1, 1)
                            - QPoint(vnejsi.width() / 2, vnejsi.height() / 2);
-        // A window's position is its frame's top-left corner. Once the window is framed,
-        // Qt 6.4 would add the frame to that again, while the window manager (openbox)
-        // already puts the frame's corner where the window is asked to go.
+        // Where the window itself goes, inside its frame: the window manager keeps it
+        // there and frames it around. Before the window has a frame of its own, Qt takes
+        // a move as the window's own position; once it has one, as the frame's, so the
+        // platform window is moved directly then.
+        const QPoint uvnitr = roh + QPoint(m.left(), m.top());
         const QWindow* w = okno_->windowHandle();
         if (w && !w->frameMargins().isNull())
-            okno_->windowHandle()->setPosition(roh);
+            okno_->windowHandle()->setPosition(uvnitr);
         else
-            okno_->move(roh);
+            okno_->move(uvnitr);
     }
 
     QWidget* okno_;

@@ -16,7 +16,7 @@ file="${1:?which file of data/}"
 damage="${2:?which damage}"
 build="${3:-build}"
 
-scripts/install-packages.sh xvfb xauth openbox xdotool wmctrl x11-xserver-utils imagemagick \
+scripts/install-packages.sh xvfb xauth openbox xdotool wmctrl x11-utils x11-xserver-utils imagemagick \
   fonts-liberation2 pulseaudio pulseaudio-utils sox >/dev/null
 [ -x "$build/app/tarvana" ] || scripts/setup.sh "$build" >/dev/null
 game="$(cd "$build" && pwd)/app/tarvana"
@@ -97,7 +97,9 @@ wait_for() { # seconds, command...
 fail() { stamp "FAILED: $*"; echo "game output:"; sed 's/^/  /' "$work/game.log"; exit 1; }
 # The fire button's pixels, enabled or not.
 fire_button() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local X Y
+  # The window's own place (xdotool's adds the frame's offset once more).
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4}')"
   import -silent -window root -crop "49x25+$((X + 336))+$((Y + 432))" rgb:- 2>/dev/null | md5sum
 }
 
