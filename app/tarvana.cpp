@@ -96,6 +96,7 @@ Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
 
     if (const QScreen* s = screen())
         move(s->availableGeometry().center() - rect().center());
+    zpristupni(this);
 }
 
 bool Tform_uvod::v_popredi() const
