@@ -79,4 +79,5 @@ Tform_about::Tform_about(QWidget* parent) : QDialog(parent)
         }
         this->*t.prvek = l;
     }
+    zpristupni(this);
 }

@@ -93,6 +93,7 @@ Tform_uvod::Tform_uvod(QWidget* parent) : QWidget(parent)
     connect(btn_about, &QPushButton::clicked, this, &Tform_uvod::btn_aboutClick);
     connect(btn_konec, &QPushButton::clicked, this, &Tform_uvod::btn_konecClick);
 
+    zpristupni(this);
 }
 
 bool Tform_uvod::v_popredi() const

@@ -83,6 +83,8 @@ void Tform_hra::btn_obchodClick()
 
     navsteva_obchodu(*this);
     const int p = na_tahu;
+    // Energy may have been bought.
+    popis_bojiste(*this);
 
     // A purchase may have brought shells for the selected weapon. The next thing to do
     // is to fire, so Enter fires, as when the turn began.
@@ -103,4 +105,6 @@ void Tform_hra::img_krajinaMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X
     Akce akce(*this);
     TlacitkaVypnuta vypnuta(*this);
     jizda_tanku(*this, smer, X);
+    // A crate may have brought energy.
+    popis_bojiste(*this);
 }

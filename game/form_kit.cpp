@@ -21,7 +21,39 @@ Volba* volba(QWidget* parent, int x, int y, const QString& text)
     return umisti(v, x, y, v->sizeHint().width(), 17);
 }
 
+// "&Start hry" is announced "Start hry"; "&&" stands for one ampersand.
+QString bez_akceleratoru(const QString& text)
+{
+    QString vysledek;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        vysledek += text[i];
+    }
+    return vysledek;
+}
+
+QString titulek(const QWidget* w)
+{
+    if (const auto* b = qobject_cast<const QAbstractButton*>(w))
+        return b->text();
+    if (const auto* g = qobject_cast<const QGroupBox*>(w))
+        return g->title();
+    return {};
+}
+
 } // namespace
+
+void zpristupni(QWidget* okno)
+{
+    for (QWidget* w : okno->findChildren<QWidget*>()) {
+        const QString nazev = bez_akceleratoru(titulek(w));
+        if (w->accessibleName().isEmpty() && !nazev.isEmpty())
+            w->setAccessibleName(nazev);
+        if (w->accessibleDescription().isEmpty() && !w->toolTip().isEmpty())
+            w->setAccessibleDescription(w->toolTip());
+    }
+}
 
 QFont okno_font()
 {

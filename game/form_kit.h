@@ -19,6 +19,13 @@ QFont okno_font();
 // Qt::CustomizeWindowHint among them the window asks for these boxes only.
 void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags flags);
 
+// What a screen reader announces of the window's controls, filled in once the window is
+// built: a button or a group is named by its caption (without the accelerator marker), a
+// control with a hint is described by it. Names and descriptions given before are kept,
+// so that controls without a caption can be named where they are made. Labels are left
+// to Qt, which reads out their current text.
+void zpristupni(QWidget* okno);
+
 // A label of its text's natural size.
 QLabel* popisek(QWidget* parent, int x, int y, const QString& text);
 // A label filling its box, the text from the top left unless aligned otherwise.

@@ -109,6 +109,20 @@ static PanelHrace postav_panel(QWidget* f, int p)
                         p == 0 ? QStringLiteral("Hrac 1") : QStringLiteral("Hrac 2"),
                         Qt::AlignCenter);
     napoveda(c.lbl_jmeno, QStringLiteral("Jmeno %1 hrace.").arg(kdo));
+
+    // The panels are twins: only the player's number tells a screen reader which is which.
+    const QString hrace = QStringLiteral(" hrace %1").arg(p + 1);
+    c.cgg_energie->setAccessibleName(QStringLiteral("Energie") + hrace);
+    c.cgg_nadrz->setAccessibleName(QStringLiteral("Nafta") + hrace);
+    c.scr_uhel->setAccessibleName(QStringLiteral("Uhel") + hrace);
+    c.scr_sila->setAccessibleName(QStringLiteral("Sila") + hrace);
+    c.cmb_zbran->setAccessibleName(QStringLiteral("Zbran") + hrace);
+    // On Linux a combo box is announced by its current item and labelled by its buddy.
+    c.lbl_zbran->setBuddy(c.cmb_zbran);
+    // A named label would be announced by that name instead of its number: the number
+    // stays its name, the description says what it counts.
+    c.lbl_uhel->setAccessibleDescription(QStringLiteral("Uhel") + hrace);
+    c.lbl_sila->setAccessibleDescription(QStringLiteral("Sila") + hrace);
     return c;
 }
 
@@ -125,6 +139,8 @@ Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
 
     img_krajina = new LandscapeImage(this);
     img_krajina->move(-1, 0);
+    // Its description tells the state of the battle, rewritten at every turn.
+    img_krajina->setAccessibleName(QStringLiteral("Bojiste"));
     lbl_infotext = new QLabel(this);
     lbl_infotext->setGeometry(5, 0, 308, 13);
     lbl_infotext->setAttribute(Qt::WA_TranslucentBackground);
@@ -207,6 +223,7 @@ Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
             [this](Qt::MouseButton b, Qt::KeyboardModifiers s, int x, int y) {
                 img_krajinaMouseUp(b, s, x, y);
             });
+    zpristupni(this);
 }
 
 Tform_hra::~Tform_hra()

@@ -6,6 +6,7 @@
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
 
+#include <cstdlib>
 #include <initializer_list>
 
 void zakaz_ovladani(Tform_hra& f)
@@ -15,6 +16,23 @@ void zakaz_ovladani(Tform_hra& f)
                        static_cast<QWidget*>(f.scr_sila1), static_cast<QWidget*>(f.scr_sila2),
                        static_cast<QWidget*>(f.scr_uhel1), static_cast<QWidget*>(f.scr_uhel2)})
         w->setEnabled(false);
+}
+
+void popis_bojiste(Tform_hra& f)
+{
+    const QString jmeno[] = {f.lbl_jmeno1->text(), f.lbl_jmeno2->text()};
+    QString popis = QStringLiteral("Na tahu: %1.").arg(jmeno[na_tahu == 0 ? 0 : 1]);
+    for (int p : {0, 1})
+        popis += QStringLiteral(" %1: energie %2.").arg(jmeno[p], QString::number(hrac[p].energie));
+    if (vitr == 0)
+        popis += QStringLiteral(" Bezvetri.");
+    else
+        popis += QStringLiteral(" Vitr %1 %2.")
+                     .arg(QString::number(std::abs(vitr)),
+                          vitr > 0 ? QStringLiteral("doprava") : QStringLiteral("doleva"));
+    // Qt tells a screen reader of a changed description itself, and of an unchanged one
+    // nothing.
+    f.img_krajina->setAccessibleDescription(popis);
 }
 
 void ukaz_penize(Tform_hra& f)
@@ -107,4 +125,5 @@ void zmena_tahu(Tform_hra& f)
     else if (na_tahu == 1 && (typ_hry == dva_hraci || typ_hry == sit_klient))
         predej_ovladani(f, 1);
     // Otherwise the computer or the other computer moves: nothing is handed over here.
+    popis_bojiste(f);
 }

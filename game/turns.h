@@ -6,6 +6,9 @@ class Tform_hra;
 void nove_kolo(Tform_hra& f, int zacina);
 // Hands the controls to the player na_tahu, if that player plays on this computer.
 void zmena_tahu(Tform_hra& f);
+// Writes the state of the battle into the picture's accessible description, for a screen
+// reader: both players, whose turn it is, their energies and the wind.
+void popis_bojiste(Tform_hra& f);
 // Disables the eight battle controls of both players (angle, power, weapon, shop, fire).
 void zakaz_ovladani(Tform_hra& f);
 // Both money labels from the players' credits.

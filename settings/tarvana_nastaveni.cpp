@@ -107,7 +107,11 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
         edt = pole(grp_jmena, 24, y + 16, 97, 21, jmeno);
         edt->setMaxLength(14);
         napoveda(edt, hint);
+        // Above the field, "1." names nothing a screen reader could tell apart.
+        const QString hrace = QStringLiteral(" hrace ") + cislo.chopped(1);
+        edt->setAccessibleName(QStringLiteral("Jmeno") + hrace);
         clb = new ColorPicker(grp_jmena);
+        clb->setAccessibleName(QStringLiteral("Barva tanku") + hrace);
         clb->setGeometry(128, y + 16, 113, 22);
         clb->select(barva);
         napoveda(clb, QStringLiteral("Nastaveni barvy tanku."));
@@ -131,6 +135,10 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
     lbl_adresa = popisek(grp_internet, 16, 95, QStringLiteral("IP:"));
     edt_adresa = pole(grp_internet, 40, 92, 97, 21, QStringLiteral("localhost"));
     napoveda(edt_adresa, QStringLiteral("Adresa serveru, ke kteremu se chcete pripojit."));
+    // The two radio buttons have no caption: each chooses the button beside it.
+    rdb_server->setAccessibleName(btn_server->text());
+    rdb_klient->setAccessibleName(btn_klient->text());
+    edt_adresa->setAccessibleName(QStringLiteral("IP adresa"));
     povol({rdb_server, btn_server, rdb_klient, btn_klient, edt_adresa}, false);
 
     grp_informace = skupina(this, 296, 128, 241, 73, QStringLiteral("Informace o hre"));
@@ -155,6 +163,7 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
     mmb_internet->setGeometry(544, 8, 225, 313);
     mmb_internet->setReadOnly(true);
     mmb_internet->setPlainText(QStringLiteral("Podrobnosti o internetove komunikaci..."));
+    mmb_internet->setAccessibleName(QStringLiteral("Podrobnosti o internetove komunikaci"));
     napoveda(mmb_internet, QStringLiteral("Zobrazuje podrobne informace o internetove komunikaci."));
 
     grp_moznosti = skupina(this, 8, 264, 233, 57, QStringLiteral("Moznosti hry"));
@@ -171,6 +180,7 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
     scr_rychlost = posuvnik(grp_rychlost, 56, 24, 105, 17, 0, 6, 1);
     scr_rychlost->setValue(3);
     scr_rychlost->setFocusPolicy(Qt::StrongFocus);
+    scr_rychlost->setAccessibleName(QStringLiteral("Rychlost hry"));
     napoveda(scr_rychlost, QStringLiteral("Zmeni rychlost letici strely."));
     lbl_rychla = popisek(grp_rychlost, 168, 26, QStringLiteral("Rychla"));
 
@@ -203,6 +213,7 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
     edt_jmeno2->installEventFilter(this);
 
     zaloz_sit();
+    zpristupni(this);
 }
 
 Tform_nastaveni::~Tform_nastaveni()

@@ -78,6 +78,8 @@ Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
         r.cena = radek(grp_zbrane, 155, y + 6, 33, QString::number(cena_strely[r.druh]),
                        Qt::AlignCenter);
         r.naboje = radek(grp_zbrane, 208, y + 6, 25, QStringLiteral("0"), Qt::AlignCenter);
+        // Six buttons say "Koupit": the description tells what each one buys.
+        r.tlacitko->setAccessibleDescription(r.nazev->text());
         y += 32;
     }
 
@@ -88,6 +90,8 @@ Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
                             Qt::AlignCenter);
     btn_energie = koupit(grp_vybaveni, 8, 64);
     lbl_energie = radek(grp_vybaveni, 83, 68, QStringLiteral("Energie"));
+    btn_benzin->setAccessibleDescription(lbl_benzin->text());
+    btn_energie->setAccessibleDescription(lbl_energie->text());
     lbl_energie_cena = radek(grp_vybaveni, 147, 68, 70, QStringLiteral("150 kreditu"),
                              Qt::AlignCenter);
 
@@ -104,6 +108,7 @@ Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
     connect(btn_mega, &QPushButton::clicked, this, [this] { btn_megaClick(); });
     connect(btn_benzin, &QPushButton::clicked, this, [this] { btn_benzinClick(); });
     connect(btn_energie, &QPushButton::clicked, this, [this] { btn_energieClick(); });
+    zpristupni(this);
 }
 
 BojistePohled* Tform_obchod::hra() const { return bojiste ? bojiste : posledni_bojiste; }
