@@ -4,10 +4,17 @@ void BattlefieldTest::SetUp()
 {
     PlatformTest::SetUp();
     previous_dir = QDir::currentPath();
-    ASSERT_TRUE(folder.isValid());
-    QDir::setCurrent(folder.path());
-    settings = std::make_unique<Tform_nastaveni>();
-    form_nastaveni = settings.get();
+    // A laid field plays on with the game's own data; a bare window starts from nothing.
+    if (field_ == Field::none) {
+        ASSERT_TRUE(folder.isValid());
+        QDir::setCurrent(folder.path());
+    }
+    // A game started on the combat or computer field keeps the state the case gave it
+    // instead of taking it from a settings window.
+    if (field_ == Field::none || field_ == Field::driving) {
+        settings = std::make_unique<Tform_nastaveni>();
+        form_nastaveni = settings.get();
+    }
     window = new_window();
     switch (field_) {
     case Field::none: break;

@@ -1,7 +1,9 @@
 #pragma once
 // The battlefield window the way every window test needs it: the settings window it reads
-// beside it, both run from a folder of their own (the sky picture is there only when a
-// test puts it there), and fields laid by hand for the combat, movement and computer cases.
+// beside it (none for the combat and computer fields, whose games keep the state their
+// cases give them), and fields laid by hand for the combat, movement and computer cases. A bare
+// window runs from a folder of its own (the sky picture is there only when a test puts it
+// there); a laid field plays on with the game's own data.
 #include "battlefield/canvas.h"
 #include "combat/ballistics.h"
 #include "game/tarvana_hra.h"
