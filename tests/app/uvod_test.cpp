@@ -5,7 +5,7 @@
 #include "game/tarvana_hra.h"
 #include "settings/tarvana_nastaveni.h"
 #include "shop/tarvana_obchod.h"
-#include "tests/app/modalni_okna.h"
+#include "tests/support/modalni_okna.h"
 #include "tests/support/recorders.h"
 
 #include <QTest>

@@ -1,10 +1,13 @@
 #include "combat/explosions.h"
 #include "combat/weapons.h"
-#include "tests/combat/battlefield_fixture.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <cmath>
 
-class ExplosionsTest : public BattlefieldTest {};
+class ExplosionsTest : public BattlefieldTest {
+protected:
+    ExplosionsTest() : BattlefieldTest(Field::combat) {}
+};
 
 TEST_F(ExplosionsTest, DirectAndBlastDamageSpanEachWeaponsRange)
 {
@@ -31,9 +34,9 @@ TEST_F(ExplosionsTest, DirectAndBlastDamageSpanEachWeaponsRange)
         hrac[1].energie = 300;
         random.next = {k.drawn};
         if (k.primy)
-            primy_zasah(f(), 1, 0, 0);
+            primy_zasah(*window, 1, 0, 0);
         else
-            zasah_okoli(f(), k.zbran, hrac[1].x - 15, hrac[1].y - 4);
+            zasah_okoli(*window, k.zbran, hrac[1].x - 15, hrac[1].y - 4);
         EXPECT_EQ(300 - hrac[1].energie, k.skoda)
             << "weapon " << k.zbran << (k.primy ? " direct" : " blast") << " drawn " << k.drawn;
         EXPECT_EQ(hrac[0].energie, plna_energie);
@@ -76,16 +79,16 @@ TEST_F(ExplosionsTest, RewardsAndTheirMessages)
         hrac[souper].penize = 0;
         hrac[souper].energie = k.souper_energie;
         hrac[k.strelec].energie = plna_energie;
-        f().lbl_infotext->setText(QString());
+        window->lbl_infotext->setText(QString());
         random.next = {0};
         if (k.primy)
-            primy_zasah(f(), souper, 0, 0);
+            primy_zasah(*window, souper, 0, 0);
         else
-            zasah_okoli(f(), k.zbran, hrac[souper].x - 15, hrac[souper].y);
+            zasah_okoli(*window, k.zbran, hrac[souper].x - 15, hrac[souper].y);
         EXPECT_EQ(hrac[k.strelec].penize, 1000 + k.odmena) << k.co;
-        EXPECT_EQ(f().lbl_penize(k.strelec)->text(), QString::number(1000 + k.odmena)) << k.co;
+        EXPECT_EQ(window->lbl_penize(k.strelec)->text(), QString::number(1000 + k.odmena)) << k.co;
         EXPECT_EQ(hrac[souper].penize, 0) << k.co;
-        EXPECT_EQ(f().lbl_infotext->text(), QString::fromLatin1(k.zprava)) << k.co;
+        EXPECT_EQ(window->lbl_infotext->text(), QString::fromLatin1(k.zprava)) << k.co;
     }
 }
 
@@ -94,14 +97,14 @@ TEST_F(ExplosionsTest, HittingYourOwnTankEarnsNothing)
     postav(0, 300, 45, 70);
     hrac[0].penize = 400;
     random.next = {0, 0};
-    primy_zasah(f(), 0, 0, 0);
+    primy_zasah(*window, 0, 0, 0);
     EXPECT_EQ(hrac[0].energie, 185);
-    zasah_okoli(f(), velka_strela, hrac[0].x - 15, hrac[0].y);
+    zasah_okoli(*window, velka_strela, hrac[0].x - 15, hrac[0].y);
     EXPECT_EQ(hrac[0].energie, 155);
     EXPECT_EQ(hrac[1].energie, plna_energie);
     EXPECT_EQ(hrac[0].penize, 400);
-    EXPECT_EQ(f().lbl_penize1->text(), QStringLiteral("400"));
-    EXPECT_TRUE(f().lbl_infotext->text().isEmpty());
+    EXPECT_EQ(window->lbl_penize1->text(), QStringLiteral("400"));
+    EXPECT_TRUE(window->lbl_infotext->text().isEmpty());
 }
 
 TEST_F(ExplosionsTest, BlastReachIsARectangleAroundTheBody)
@@ -121,7 +124,7 @@ TEST_F(ExplosionsTest, BlastReachIsARectangleAroundTheBody)
     for (const Case& k : cases) {
         hrac[1].energie = plna_energie;
         random.next = {0};
-        zasah_okoli(f(), stredni_strela, k.X, k.Y);
+        zasah_okoli(*window, stredni_strela, k.X, k.Y);
         EXPECT_EQ(hrac[1].energie, k.zasazen ? plna_energie - 15 : plna_energie)
             << "(" << k.X - x << ", " << k.Y - y << ") from the tank corner";
     }
@@ -132,7 +135,7 @@ TEST_F(ExplosionsTest, ABlastReachingBothTanksPaysOnlyForTheOpponent)
     postav(0, 100, 45, 70);
     postav(1, 150, 135, 70);
     random.next = {4, 6}; // player 1 loses 34, player 2 loses 36
-    zasah_okoli(f(), velka_strela, 110, hrac[0].y);
+    zasah_okoli(*window, velka_strela, 110, hrac[0].y);
     EXPECT_EQ(hrac[0].energie, plna_energie - 34);
     EXPECT_EQ(hrac[1].energie, plna_energie - 36);
     EXPECT_EQ(hrac[0].penize, 5 * 36);
@@ -141,8 +144,8 @@ TEST_F(ExplosionsTest, ABlastReachingBothTanksPaysOnlyForTheOpponent)
 TEST_F(ExplosionsTest, CraterFollowsTheCircleAndPaintsAirFromRow201)
 {
     const Color znacka = clFuchsia;
-    c().set_pixel(409, 200, znacka);
-    vykopej_krater(f(), 400, 300, 15);
+    canvas().set_pixel(409, 200, znacka);
+    vykopej_krater(*window, 400, 300, 15);
     EXPECT_EQ(vysky[400], 315);
     for (int strana : {-1, 1}) {
         EXPECT_EQ(vysky[400 + strana * 9], 312);  // 300 + sqrt(6 * 24)
@@ -150,12 +153,12 @@ TEST_F(ExplosionsTest, CraterFollowsTheCircleAndPaintsAirFromRow201)
         EXPECT_EQ(vysky[400 + strana * 15], 300);
         EXPECT_EQ(vysky[400 + strana * 16], 300);
     }
-    EXPECT_EQ(c().pixel(409, 200), znacka);
-    EXPECT_EQ(c().pixel(409, 201), barva_nebe);
-    EXPECT_EQ(c().pixel(409, 311), barva_nebe);
-    EXPECT_EQ(c().pixel(409, 312), clGreen);
-    EXPECT_EQ(c().pixel(400, 314), barva_nebe);
-    EXPECT_EQ(c().pixel(416, 305), clGreen);
+    EXPECT_EQ(canvas().pixel(409, 200), znacka);
+    EXPECT_EQ(canvas().pixel(409, 201), barva_nebe);
+    EXPECT_EQ(canvas().pixel(409, 311), barva_nebe);
+    EXPECT_EQ(canvas().pixel(409, 312), clGreen);
+    EXPECT_EQ(canvas().pixel(400, 314), barva_nebe);
+    EXPECT_EQ(canvas().pixel(416, 305), clGreen);
 }
 
 TEST_F(ExplosionsTest, CratersNeverRaiseGroundNorLeaveTheProfile)
@@ -172,7 +175,7 @@ TEST_F(ExplosionsTest, CratersNeverRaiseGroundNorLeaveTheProfile)
         rovina(300);
         vysky[static_cast<std::size_t>(std::clamp(k.X + 2, 0, W))] = 420; // already deeper
         const Heightmap pred = vysky;
-        vykopej_krater(f(), k.X, k.Y, k.R);
+        vykopej_krater(*window, k.X, k.Y, k.R);
         for (int x = 0; x <= 800; ++x) {
             const auto i = static_cast<std::size_t>(x);
             EXPECT_GE(vysky[i], pred[i]) << k.co << " column " << x;
@@ -198,9 +201,9 @@ TEST_F(ExplosionsTest, AnExplosionOverTheCratesColumnsDestroysItUnpaid)
         rovina(300);
         bonus_x = 420;
         if (k.nuke)
-            vybuch_nuke(f(), k.X, 300, 15);
+            vybuch_nuke(*window, k.X, 300, 15);
         else
-            vybuch_strely(f(), k.X, 300, 15);
+            vybuch_strely(*window, k.X, 300, 15);
         EXPECT_EQ(bonus_x, k.znicena ? 0 : 420) << (k.nuke ? "nuke at " : "fireball at ") << k.X;
     }
     EXPECT_EQ(hrac[0].penize, 0);
@@ -209,12 +212,12 @@ TEST_F(ExplosionsTest, AnExplosionOverTheCratesColumnsDestroysItUnpaid)
 
 TEST_F(ExplosionsTest, ExplosionsPaceTheirFrames)
 {
-    vybuch_strely(f(), 400, 300, 15);
+    vybuch_strely(*window, 400, 300, 15);
     EXPECT_EQ(sleeper.calls, std::vector<int>(3 * 14, 2)); // radii 2..15, three times
     sleeper.calls.clear();
-    vybuch_nuke(f(), 400, 300, 10);
+    vybuch_nuke(*window, 400, 300, 10);
     EXPECT_EQ(sleeper.calls, std::vector<int>(160, 6));
     // The hole is left in air colour and the ground below it is dug.
-    EXPECT_EQ(c().pixel(400, 305), barva_nebe);
+    EXPECT_EQ(canvas().pixel(400, 305), barva_nebe);
     EXPECT_EQ(vysky[400], 315);
 }

@@ -1,5 +1,5 @@
 #include "combat/weapons.h"
-#include "tests/combat/battlefield_fixture.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -12,6 +12,8 @@ class FireButtonTest : public BattlefieldTest {
 protected:
     QTimer odpovidac;
     int odmitnuto = 0;
+
+    FireButtonTest() : BattlefieldTest(Field::combat) {}
 
     void SetUp() override
     {
@@ -35,16 +37,16 @@ protected:
 
     void spust_hru()
     {
-        f().show();
+        window->show();
         QElapsedTimer t;
         t.start();
-        while (!f().hra_zacala() && t.elapsed() < 5000)
+        while (!window->hra_zacala() && t.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        ASSERT_TRUE(f().hra_zacala());
+        ASSERT_TRUE(window->hra_zacala());
         ASSERT_TRUE(nebe);
         // Alt+P and Alt+O reach the buttons only in the active window.
-        f().activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&f()));
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
     // The known field of the other tests, laid over the started game.
@@ -62,7 +64,7 @@ protected:
     void alt_p()
     {
         const long pred = sound.count("data/vystrel.wav");
-        QTest::keySequence(&f(), QKeySequence(QStringLiteral("Alt+P")));
+        QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Alt+P")));
         QElapsedTimer t;
         t.start();
         while (sound.count("data/vystrel.wav") == pred && t.elapsed() < 2000)
@@ -71,8 +73,8 @@ protected:
 
     QWidget* ovladani(int i)
     {
-        QWidget* w[] = {f().btn_pal,   f().btn_obchod, f().cmb_zbran1, f().cmb_zbran2,
-                        f().scr_sila1, f().scr_sila2,  f().scr_uhel1,  f().scr_uhel2};
+        QWidget* w[] = {window->btn_pal,   window->btn_obchod, window->cmb_zbran1, window->cmb_zbran2,
+                        window->scr_sila1, window->scr_sila2,  window->scr_uhel1,  window->scr_uhel2};
         return w[i];
     }
 
@@ -81,7 +83,7 @@ protected:
     void zamir_na_soupere()
     {
         const int p = na_tahu, o = 1 - p;
-        QScrollBar* uhel = f().scr_uhel(p);
+        QScrollBar* uhel = window->scr_uhel(p);
         int nejlepsi_pozice = uhel->value(), nejlepsi_sila = 70, nejmensi = 1 << 30;
         for (int d = 0; d <= 90 && nejmensi > 0; ++d) {
             for (int pozice : {45 - d, 45 + d}) {
@@ -107,7 +109,7 @@ protected:
             }
         }
         uhel->setValue(nejlepsi_pozice);
-        f().scr_sila(p)->setValue(nejlepsi_sila);
+        window->scr_sila(p)->setValue(nejlepsi_sila);
     }
 };
 
@@ -120,12 +122,12 @@ TEST_F(FireButtonTest, ClosingDuringAFlightFinishesTheShotUnseenThenCloses)
     int zprav_pri_zavreni = 0;
     pump.hook = [&] {
         if (pump.count == 5) {
-            f().close();
+            window->close();
             spanku_pri_zavreni = sleeper.calls.size();
             zprav_pri_zavreni = pump.count;
         }
     };
-    QTest::mouseClick(f().btn_pal, Qt::LeftButton);
+    QTest::mouseClick(window->btn_pal, Qt::LeftButton);
     ASSERT_EQ(zprav_pri_zavreni, 5);
     // The rest of the shot ran at once: no more pauses, no more message processing...
     EXPECT_EQ(sleeper.calls.size(), spanku_pri_zavreni);
@@ -135,10 +137,10 @@ TEST_F(FireButtonTest, ClosingDuringAFlightFinishesTheShotUnseenThenCloses)
     EXPECT_EQ(hrac[0].naboje[velka_strela], 2);
     EXPECT_EQ(na_tahu, 1);
     EXPECT_TRUE(nebe);
-    EXPECT_TRUE(f().isVisible());
+    EXPECT_TRUE(window->isVisible());
     // The close is carried out once the handler has returned.
     QCoreApplication::processEvents();
-    EXPECT_FALSE(f().isVisible());
+    EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(nebe);
 }
 
@@ -154,22 +156,22 @@ TEST_F(FireButtonTest, ClicksAndKeysDuringAFlightStartNothing)
         for (int i = 0; i < 8; ++i)
             vse_zakazano = vse_zakazano && !ovladani(i)->isEnabled();
         akce = probiha_akce;
-        QTest::mouseClick(f().btn_pal, Qt::LeftButton);
-        QTest::mouseClick(f().btn_obchod, Qt::LeftButton);
-        QTest::keyClick(&f(), Qt::Key_Return);
-        QTest::keySequence(&f(), QKeySequence(QStringLiteral("Alt+P")));
-        QTest::keySequence(&f(), QKeySequence(QStringLiteral("Alt+O")));
+        QTest::mouseClick(window->btn_pal, Qt::LeftButton);
+        QTest::mouseClick(window->btn_obchod, Qt::LeftButton);
+        QTest::keyClick(window.get(), Qt::Key_Return);
+        QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Alt+P")));
+        QTest::keySequence(window.get(), QKeySequence(QStringLiteral("Alt+O")));
         // Queued ones arrive at the next step's message processing.
-        QCoreApplication::postEvent(&f(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Enter,
+        QCoreApplication::postEvent(window.get(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Enter,
                                                         Qt::NoModifier));
-        QCoreApplication::postEvent(f().btn_pal, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space,
+        QCoreApplication::postEvent(window->btn_pal, new QKeyEvent(QEvent::KeyPress, Qt::Key_Space,
                                                                Qt::NoModifier, QStringLiteral(" ")));
-        QCoreApplication::postEvent(f().btn_pal, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space,
+        QCoreApplication::postEvent(window->btn_pal, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Space,
                                                                Qt::NoModifier, QStringLiteral(" ")));
         // And the handler itself, should anything reach it.
-        f().btn_palClick();
+        window->btn_palClick();
     };
-    QTest::mouseClick(f().btn_pal, Qt::LeftButton);
+    QTest::mouseClick(window->btn_pal, Qt::LeftButton);
     // A mnemonic that had pressed the button would click it 100 ms later.
     QTest::qWait(200);
     EXPECT_TRUE(vse_zakazano);
@@ -179,7 +181,7 @@ TEST_F(FireButtonTest, ClicksAndKeysDuringAFlightStartNothing)
     EXPECT_EQ(na_tahu, 1);
     // Once the turn is player 2's, the same key fires: the keys above really were sent.
     pump.hook = {};
-    ASSERT_TRUE(f().btn_pal->isEnabled());
+    ASSERT_TRUE(window->btn_pal->isEnabled());
     alt_p();
     EXPECT_EQ(sound.count("data/vystrel.wav"), 2);
     EXPECT_EQ(na_tahu, 0);
@@ -192,12 +194,12 @@ TEST_F(FireButtonTest, ALateClickAfterTheGameIsClosedStartsNothing)
     rovne_pole();
     hrac[0].zbran = mega_nuke;
     hrac[0].naboje[mega_nuke] = 1;
-    f().close();
-    ASSERT_FALSE(f().isVisible());
+    window->close();
+    ASSERT_FALSE(window->isVisible());
     const std::size_t zvuky = sound.log.size();
-    f().btn_pal->click();
-    f().btn_obchod->click();
-    QTest::mouseClick(f().img_krajina, Qt::LeftButton, {}, QPoint(300, 150));
+    window->btn_pal->click();
+    window->btn_obchod->click();
+    QTest::mouseClick(window->img_krajina, Qt::LeftButton, {}, QPoint(300, 150));
     EXPECT_EQ(hrac[0].naboje[mega_nuke], 1);
     EXPECT_EQ(hrac[0].x, 100);
     EXPECT_EQ(na_tahu, 0);
@@ -211,13 +213,13 @@ TEST_F(FireButtonTest, AnAcceleratorClickLandingOnADisabledButtonDoesNothing)
     spust_hru();
     rovne_pole();
     hrac[0].naboje[mini_nuke] = 0;
-    for (QPushButton* b : {f().btn_pal, f().btn_obchod}) {
+    for (QPushButton* b : {window->btn_pal, window->btn_obchod}) {
         SCOPED_TRACE(b->text().toStdString());
         ASSERT_TRUE(b->isEnabled());
         b->animateClick();
         // A kind with no shells chosen within those 100 ms turns the fire button off.
-        f().cmb_zbran1->setCurrentIndex(mini_nuke);
-        f().cmb_zbran1Select();
+        window->cmb_zbran1->setCurrentIndex(mini_nuke);
+        window->cmb_zbran1Select();
         b->setEnabled(false);
         QTest::qWait(250);
         EXPECT_EQ(hrac[0].naboje[mini_nuke], 0);
@@ -266,13 +268,13 @@ TEST_F(FireButtonTest, ARoundEndsWithOnlyPlayer1sDestructionWhenBothFall)
         }
         ASSERT_TRUE(z) << k.co;
         mir(s, *z);
-        f().btn_pal->setEnabled(true);
+        window->btn_pal->setEnabled(true);
         sleeper.calls.clear();
-        QTest::mouseClick(f().btn_pal, Qt::LeftButton);
+        QTest::mouseClick(window->btn_pal, Qt::LeftButton);
         EXPECT_EQ(hrac[0].stav, k.stav1) << k.co;
         EXPECT_EQ(hrac[1].stav, k.stav2) << k.co;
-        EXPECT_EQ(f().lbl_stav1->text(), QString::number(k.stav1)) << k.co;
-        EXPECT_EQ(f().lbl_stav2->text(), QString::number(k.stav2)) << k.co;
+        EXPECT_EQ(window->lbl_stav1->text(), QString::number(k.stav1)) << k.co;
+        EXPECT_EQ(window->lbl_stav2->text(), QString::number(k.stav2)) << k.co;
         EXPECT_EQ(hrac[0].energie, plna_energie) << k.co;
         EXPECT_EQ(hrac[1].energie, plna_energie) << k.co;
         EXPECT_EQ(na_tahu, k.zacina) << k.co;
@@ -290,9 +292,9 @@ TEST_F(FireButtonTest, TwoHumansPlaySeveralRoundsThroughTheFireButton)
     int kola = 0, strel = 0;
     while (kola < 3 && strel < 400) {
         const int p = na_tahu;
-        ASSERT_TRUE(f().btn_pal->isEnabled()) << "shot " << strel;
-        ASSERT_TRUE(f().scr_uhel(p)->isEnabled());
-        ASSERT_FALSE(f().scr_uhel(1 - p)->isEnabled());
+        ASSERT_TRUE(window->btn_pal->isEnabled()) << "shot " << strel;
+        ASSERT_TRUE(window->scr_uhel(p)->isEnabled());
+        ASSERT_FALSE(window->scr_uhel(1 - p)->isEnabled());
         ASSERT_FALSE(probiha_akce);
         zamir_na_soupere();
         const PlayerState pred[2] = {hrac[0], hrac[1]};
@@ -300,7 +302,7 @@ TEST_F(FireButtonTest, TwoHumansPlaySeveralRoundsThroughTheFireButton)
         if (strel % 3 == 2)
             alt_p();
         else
-            QTest::mouseClick(f().btn_pal, Qt::LeftButton);
+            QTest::mouseClick(window->btn_pal, Qt::LeftButton);
         ++strel;
         ASSERT_EQ(sound.count("data/vystrel.wav"), strel);
         if (hrac[0].stav + hrac[1].stav == pred[0].stav + pred[1].stav) {
@@ -312,12 +314,12 @@ TEST_F(FireButtonTest, TwoHumansPlaySeveralRoundsThroughTheFireButton)
         const int porazeny = 1 - vitez;
         EXPECT_EQ(hrac[vitez].stav, pred[vitez].stav + 1);
         EXPECT_EQ(hrac[porazeny].stav, pred[porazeny].stav);
-        EXPECT_EQ(f().lbl_stav(vitez)->text(), QString::number(hrac[vitez].stav));
+        EXPECT_EQ(window->lbl_stav(vitez)->text(), QString::number(hrac[vitez].stav));
         // The loser opens the new round on full energy and fuel.
         EXPECT_EQ(na_tahu, porazeny);
         for (int q = 0; q < 2; ++q) {
             EXPECT_EQ(hrac[q].energie, plna_energie);
-            EXPECT_EQ(f().cgg_energie(q)->progress(), plna_energie);
+            EXPECT_EQ(window->cgg_energie(q)->progress(), plna_energie);
             EXPECT_EQ(hrac[q].nafta, plna_nadrz);
             EXPECT_EQ(hrac[q].naboje, pred[q].naboje);
         }
@@ -326,7 +328,7 @@ TEST_F(FireButtonTest, TwoHumansPlaySeveralRoundsThroughTheFireButton)
         EXPECT_EQ(hrac[porazeny].penize, pred[porazeny].penize);
         const std::int32_t odmena = hrac[vitez].penize - pred[vitez].penize;
         EXPECT_GE(odmena, odmena_zniceni);
-        EXPECT_TRUE(f().lbl_infotext->text().endsWith(
+        EXPECT_TRUE(window->lbl_infotext->text().endsWith(
             QStringLiteral(" %1 kreditu!").arg(odmena)));
     }
     EXPECT_EQ(kola, 3) << strel << " shots";
@@ -342,17 +344,17 @@ TEST_F(FireButtonTest, AgainstTheComputerOneClickPlaysBothShotsThenHandsBackTheT
     pump.hook = [&] {
         if (sound.count("data/vystrel.wav") == 2) {
             ++kroku_pocitace;
-            hrac1_zakazan = hrac1_zakazan && !f().btn_pal->isEnabled()
-                && !f().scr_uhel1->isEnabled() && !f().btn_obchod->isEnabled();
+            hrac1_zakazan = hrac1_zakazan && !window->btn_pal->isEnabled()
+                && !window->scr_uhel1->isEnabled() && !window->btn_obchod->isEnabled();
         }
     };
-    QTest::mouseClick(f().btn_pal, Qt::LeftButton);
+    QTest::mouseClick(window->btn_pal, Qt::LeftButton);
     EXPECT_EQ(sound.count("data/vystrel.wav"), 2);
     EXPECT_GT(kroku_pocitace, 0);
     EXPECT_TRUE(hrac1_zakazan);
     EXPECT_EQ(na_tahu, 0);
-    EXPECT_TRUE(f().btn_pal->isEnabled());
-    EXPECT_TRUE(f().scr_uhel1->isEnabled());
-    EXPECT_FALSE(f().scr_uhel2->isEnabled());
+    EXPECT_TRUE(window->btn_pal->isEnabled());
+    EXPECT_TRUE(window->scr_uhel1->isEnabled());
+    EXPECT_FALSE(window->scr_uhel2->isEnabled());
     EXPECT_FALSE(probiha_akce);
 }

@@ -1,23 +1,26 @@
 #include "combat/flight.h"
 #include "combat/weapons.h"
-#include "tests/combat/battlefield_fixture.h"
+#include "tests/support/battlefield_fixture.h"
 
-class FlightTest : public BattlefieldTest {};
+class FlightTest : public BattlefieldTest {
+protected:
+    FlightTest() : BattlefieldTest(Field::combat) {}
+};
 
 TEST_F(FlightTest, EachStepShowsTheShellWhereItWasThenErasesIt)
 {
     zpozdeni = 7;
-    const QImage pred = c().image().copy();
+    const QImage pred = canvas().image().copy();
     Let drah(Bod{100, 277}, 45, 70, 0);
     std::vector<Bod> ocekavane{drah.poloha()};
     int spatne = 0;
     pump.hook = [&] {
         const Bod b = ocekavane.back();
-        if (c().pixel(b.x, b.y) != clBlack)
+        if (canvas().pixel(b.x, b.y) != clBlack)
             ++spatne;
         ocekavane.push_back(drah.krok());
     };
-    let_strely(f());
+    let_strely(*window);
     EXPECT_EQ(spatne, 0);
     EXPECT_GT(pump.count, 100);
     // Every step slept zpozdeni once; the flash's two pauses come first.
@@ -27,10 +30,10 @@ TEST_F(FlightTest, EachStepShowsTheShellWhereItWasThenErasesIt)
     // Nothing of the shell is left in the air, and the sky picture is restored exactly.
     for (int y = 0; y < 250; ++y)
         for (int x = 0; x < 800; ++x)
-            ASSERT_NE(c().pixel(x, y), clBlack) << x << ", " << y;
+            ASSERT_NE(canvas().pixel(x, y), clBlack) << x << ", " << y;
     for (int y = 0; y < 196; ++y)
         for (int x = 0; x < 800; ++x)
-            ASSERT_EQ(c().image().pixel(x, y), pred.pixel(x, y)) << x << ", " << y;
+            ASSERT_EQ(canvas().image().pixel(x, y), pred.pixel(x, y)) << x << ", " << y;
 }
 
 TEST_F(FlightTest, AShellLeavingThroughASideOnlyLaughs)
@@ -47,16 +50,16 @@ TEST_F(FlightTest, AShellLeavingThroughASideOnlyLaughs)
         hrac[k.p].zbran = velka_strela;
         hrac[k.p].naboje[velka_strela] = 1;
         const Heightmap pred = vysky;
-        f().lbl_infotext->setText(QStringLiteral("stara zprava"));
-        let_strely(f());
+        window->lbl_infotext->setText(QStringLiteral("stara zprava"));
+        let_strely(*window);
         EXPECT_EQ(sound.log, (std::vector<std::string>{"data/vystrel.wav", "data/smich.wav"}));
         EXPECT_EQ(vysky, pred);
         EXPECT_EQ(hrac[0].energie, plna_energie);
         EXPECT_EQ(hrac[1].energie, plna_energie);
         EXPECT_EQ(hrac[k.p].penize, 0);
         EXPECT_EQ(hrac[k.p].naboje[velka_strela], 0);
-        EXPECT_TRUE(f().lbl_infotext->text().isEmpty());
-        EXPECT_FALSE(f().lbl_infotext->isHidden());
+        EXPECT_TRUE(window->lbl_infotext->text().isEmpty());
+        EXPECT_FALSE(window->lbl_infotext->isHidden());
         EXPECT_EQ(sleeper.calls, (std::vector<int>{100, 100}));
     }
 }
@@ -91,7 +94,7 @@ TEST_F(FlightTest, ANukeWaitsASecondBeforeLaunchEvenWithSoundOff)
                 zvuky = sound.log;
             }
         };
-        let_strely(f());
+        let_strely(*window);
         EXPECT_EQ(pauzy, k.pauzy) << k.zbran;
         EXPECT_EQ(zvuky, k.zvuky) << k.zbran;
         if (k.zvuk) {
@@ -107,14 +110,14 @@ TEST_F(FlightTest, OnlyTheFiredWeaponsCountIsSpent)
     for (int zbran = 0; zbran < pocet_zbrani; ++zbran) {
         hrac[0].naboje = {0, 3, 3, 3, 3};
         for (int k = 1; k < pocet_zbrani; ++k)
-            f().lbl_naboje(0, k)->setText(QStringLiteral("3"));
+            window->lbl_naboje(0, k)->setText(QStringLiteral("3"));
         hrac[0].zbran = zbran;
         hrac[0].energie = hrac[1].energie = plna_energie;
-        let_strely(f());
+        let_strely(*window);
         for (int k = 1; k < pocet_zbrani; ++k) {
             const int zbyva = k == zbran ? 2 : 3;
             EXPECT_EQ(hrac[0].naboje[static_cast<std::size_t>(k)], zbyva) << zbran << " fired";
-            EXPECT_EQ(f().lbl_naboje(0, k)->text(), QString::number(zbyva)) << zbran << " fired";
+            EXPECT_EQ(window->lbl_naboje(0, k)->text(), QString::number(zbyva)) << zbran << " fired";
         }
     }
 }
@@ -131,11 +134,11 @@ TEST_F(FlightTest, ADirectHitDamagesOnlyTheHitTankEvenWithTheOtherInReach)
     ASSERT_TRUE(z);
     mir(0, *z);
     random.next = {7};
-    let_strely(f());
+    let_strely(*window);
     EXPECT_EQ(hrac[0].energie, plna_energie);
     EXPECT_EQ(hrac[1].energie, plna_energie - 52);
     EXPECT_EQ(hrac[0].penize, 520);
-    EXPECT_EQ(f().cgg_energie2->progress(), plna_energie - 52);
+    EXPECT_EQ(window->cgg_energie2->progress(), plna_energie - 52);
     // The crater is dug and both tanks stand on the new surface.
     EXPECT_GT(vysky[325], 300);
     for (const PlayerState& s : hrac)
@@ -148,12 +151,12 @@ TEST_F(FlightTest, AShellFallingBackOnItsShooterPaysNothing)
     hrac[0].uhel = 90;
     hrac[0].sila = 40;
     random.next = {3};
-    let_strely(f());
+    let_strely(*window);
     EXPECT_EQ(hrac[0].energie, plna_energie - 18);
     EXPECT_EQ(hrac[1].energie, plna_energie);
     EXPECT_EQ(hrac[0].penize, 0);
-    EXPECT_TRUE(f().lbl_infotext->text().isEmpty());
-    EXPECT_EQ(f().cgg_energie1->progress(), plna_energie - 18);
+    EXPECT_TRUE(window->lbl_infotext->text().isEmpty());
+    EXPECT_EQ(window->cgg_energie1->progress(), plna_energie - 18);
     // The hit flash in red, for 150 ms.
     EXPECT_EQ(sleeper.calls.back(), 150);
 }
@@ -178,7 +181,7 @@ TEST_F(FlightTest, AHitCrateExplodesWithoutPayingItsBonus)
         const Bod dopad = simuluj_let(hlaven(100, 301, z->first), z->first, z->second, 0, hrac,
                                       bonus_x, vysky, true).bod;
         random.next = {0};
-        let_strely(f());
+        let_strely(*window);
         EXPECT_EQ(bonus_x, 0);
         // Both weapons blow a crater of radius 15, the basic shell included.
         EXPECT_EQ(vysky[static_cast<std::size_t>(dopad.x)], std::max(300, dopad.y + 15));

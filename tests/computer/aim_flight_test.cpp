@@ -5,7 +5,7 @@
 #include "battlefield/terrain.h"
 #include "computer/computer_turn.h"
 #include "computer/power_search.h"
-#include "tests/computer/computer_fixture.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <random>
 
@@ -26,7 +26,10 @@ std::vector<Bod> drah_letu(const PlayerState& s, std::int32_t vitr)
 
 } // namespace
 
-class MireniALet : public PocitacTest {};
+class MireniALet : public BattlefieldTest {
+protected:
+    MireniALet() : BattlefieldTest(Field::computer) {}
+};
 
 TEST_F(MireniALet, FiredShellFollowsTheSimulatedPath)
 {
@@ -35,7 +38,7 @@ TEST_F(MireniALet, FiredShellFollowsTheSimulatedPath)
     int zasahu = 0, nahradnich = 0;
     constexpr int pripadu = 300;
     for (int i = 0; i < pripadu; ++i) {
-        priprav();
+        computer_to_move();
         random.seed(static_cast<std::uint32_t>(g()));
         vytvor_krajinu();
         postav(0, mezi(40, 298));
@@ -48,7 +51,7 @@ TEST_F(MireniALet, FiredShellFollowsTheSimulatedPath)
             p.penize = 0;
             p.naboje = {0, 0, 0, 0, 0};
         }
-        Canvas& c = f->platno();
+        Canvas& c = window->platno();
         c.set_brush_color(clWhite);
         c.fill_rect(0, 0, c.width(), c.height());
         kresli_krajinu(c);
@@ -56,7 +59,7 @@ TEST_F(MireniALet, FiredShellFollowsTheSimulatedPath)
         kresli_tank(c, 1, 0);
 
         PlayerState hraci[2] = {hrac[0], hrac[1]};
-        hraci[1].uhel = P == f->scr_uhel2->value() ? 90 + P : 180 - P;
+        hraci[1].uhel = P == window->scr_uhel2->value() ? 90 + P : 180 - P;
         const Mireni m = hledej_silu(hraci, vitr, vysky);
         const bool trefa = m.konec.vysledek == ImpactKind::tank1 && m.sila < 200;
         SCOPED_TRACE(testing::Message() << "case " << i << " x1 " << hrac[0].x << " x2 "
@@ -89,7 +92,7 @@ TEST_F(MireniALet, FiredShellFollowsTheSimulatedPath)
                 drah = drah_letu(hrac[1], vitr);
         };
         const std::int32_t energie1 = hrac[0].energie;
-        tah_pocitace(*f);
+        tah_pocitace(*window);
         ASSERT_TRUE(pred_vystrelem.zachyceno);
         if (trefa) {
             ++zasahu;

@@ -1,6 +1,6 @@
 #include "computer/computer_turn.h"
 #include "computer/power_search.h"
-#include "tests/computer/computer_fixture.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <deque>
 #include <optional>
@@ -33,12 +33,14 @@ std::deque<std::int32_t> klidne_hody(std::array<std::int32_t, 4> zbrane, bool s_
 
 } // namespace
 
-class TahPocitaceTest : public PocitacTest {
+class TahPocitaceTest : public BattlefieldTest {
 protected:
+    TahPocitaceTest() : BattlefieldTest(Field::computer) {}
+
     void tah(std::deque<std::int32_t> hody)
     {
         random.next = std::move(hody);
-        tah_pocitace(*f);
+        tah_pocitace(*window);
         ASSERT_TRUE(po_vyberu.zachyceno);
         ASSERT_TRUE(pred_vystrelem.zachyceno);
     }
@@ -75,7 +77,7 @@ TEST_F(TahPocitaceTest, WeaponChoiceBySkillHoldingsAndCredits)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        priprav();
+        computer_to_move();
         obtiznost = c.obtiznost;
         hrac[1].penize = c.penize;
         hrac[1].naboje = c.naboje;
@@ -96,8 +98,8 @@ TEST_F(TahPocitaceTest, QuietTurnPausesAndNeitherBuysNorDrives)
     EXPECT_EQ(po_vyberu.ja.x, W - 100);
     EXPECT_EQ(po_vyberu.ja.nafta, plna_nadrz);
     // 500, 500 and 1500 ms come first, before anything of the shot.
-    ASSERT_GE(spanek.calls.size(), 3u);
-    EXPECT_EQ(std::vector<int>(spanek.calls.begin(), spanek.calls.begin() + 3),
+    ASSERT_GE(sleeper.calls.size(), 3u);
+    EXPECT_EQ(std::vector<int>(sleeper.calls.begin(), sleeper.calls.begin() + 3),
               (std::vector<int>{500, 500, 1500}));
     EXPECT_EQ(sound.count("data/nakup.wav"), 0);
 }
@@ -119,7 +121,7 @@ TEST_F(TahPocitaceTest, EnergyStepNeedsCreditsAndAHurtTank)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        priprav();
+        computer_to_move();
         obtiznost = c.obtiznost;
         hrac[1].penize = c.penize;
         hrac[1].energie = c.energie;
@@ -128,7 +130,7 @@ TEST_F(TahPocitaceTest, EnergyStepNeedsCreditsAndAHurtTank)
         random.next.push_back(49);
         for (std::int32_t h : hody_zbrani({ne, ne, ne, ne}))
             random.next.push_back(h);
-        tah_pocitace(*f);
+        tah_pocitace(*window);
         ASSERT_TRUE(po_vyberu.zachyceno);
         EXPECT_EQ(po_vyberu.ja.energie, c.energie_po);
         EXPECT_EQ(po_vyberu.ja.penize, c.penize_po);
@@ -145,7 +147,7 @@ TEST_F(TahPocitaceTest, AngleIsMirroredFromTheScrollBarByWind)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "vitr " << c.vitr << " P " << c.P);
-        priprav();
+        computer_to_move();
         vitr = c.vitr;
         std::deque<std::int32_t> hody = klidne_hody({ne, ne, ne, ne});
         hody.push_back(c.hod);
@@ -158,7 +160,7 @@ TEST_F(TahPocitaceTest, AngleIsMirroredFromTheScrollBarByWind)
 
 TEST_F(TahPocitaceTest, UnchangedScrollBarPositionLeavesNinetyPlusP)
 {
-    f->scr_uhel2->setValue(60);
+    window->scr_uhel2->setValue(60);
     hrac[1].uhel = 120;
     std::deque<std::int32_t> hody = klidne_hody({ne, ne, ne, ne});
     hody.push_back(20); // P = 80 - 20 = 60, where the bar already stands
@@ -176,7 +178,7 @@ TEST_F(TahPocitaceTest, FoundPowerIsSpoiltBySkillAndShown)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.obtiznost << " " << c.hod);
-        priprav();
+        computer_to_move();
         obtiznost = c.obtiznost;
         std::deque<std::int32_t> hody = klidne_hody({ne, ne, ne, ne});
         hody.push_back(30); // P = 50, uhel 130
@@ -206,7 +208,7 @@ TEST_F(TahPocitaceTest, NoHitFallsBackToAPlainLob)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.sila << " " << c.uhel);
-        priprav();
+        computer_to_move();
         // Ground up to the picture's top right in front of the barrel stops every path.
         for (int x = hrac[1].x - 40; x <= hrac[1].x - 34; ++x)
             vysky[x] = 0;
@@ -238,20 +240,20 @@ TEST_F(TahPocitaceTest, GoesForACrateOnlyWithinAHundredColumns)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        priprav();
+        computer_to_move();
         hrac[1].nafta = c.nafta;
         hrac[1].penize = c.penize;
         bonus_x = hrac[1].x + c.odstup;
         // The first 60 ms step of a drive, one unit of fuel into it.
         std::optional<PlayerState> na_ceste;
-        spanek.hook = [&, puvodni = spanek.hook](int ms) {
+        sleeper.hook = [&, puvodni = sleeper.hook](int ms) {
             if (ms == 60 && !na_ceste)
                 na_ceste = hrac[1];
             puvodni(ms);
         };
         random.next = c.hody;
         random.next.push_back(0); // energy roll, or the picked-up crate's bonus
-        tah_pocitace(*f);
+        tah_pocitace(*window);
         ASSERT_TRUE(po_vyberu.zachyceno);
         EXPECT_EQ(na_ceste.has_value(), c.jede);
         if (na_ceste) {
@@ -285,7 +287,7 @@ TEST_F(TahPocitaceTest, HurtTankDrivesAwayOnItsSkillsChance)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        priprav();
+        computer_to_move();
         obtiznost = c.obtiznost;
         hrac[1].penize = 0; // no purchases: the rolls are only the drive's
         hrac[1].energie = c.energie;
@@ -294,7 +296,7 @@ TEST_F(TahPocitaceTest, HurtTankDrivesAwayOnItsSkillsChance)
         random.next = c.hody;
         for (std::int32_t h : hody_zbrani({ne, ne, ne, ne}))
             random.next.push_back(h);
-        tah_pocitace(*f);
+        tah_pocitace(*window);
         ASSERT_TRUE(po_vyberu.zachyceno);
         EXPECT_EQ(po_vyberu.ja.x, c.x_po);
     }

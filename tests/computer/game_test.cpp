@@ -1,7 +1,7 @@
 // Whole games against the computer through the real fire button: a human who aims well,
 // every skill, several rounds; and a window closed in the middle of the computer's turn.
 #include "combat/ballistics.h"
-#include "tests/computer/computer_fixture.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QTest>
 #include <algorithm>
@@ -29,21 +29,23 @@ Rana najdi_ranu()
 
 } // namespace
 
-class HraProtiPocitaci : public PocitacTest {
+class HraProtiPocitaci : public BattlefieldTest {
 protected:
+    HraProtiPocitaci() : BattlefieldTest(Field::computer) {}
+
     void zacni_hru(std::int32_t skill)
     {
-        priprav();
+        computer_to_move();
         typ_hry = proti_pocitaci;
         obtiznost = skill;
         zvuk = skill % 2 == 0;
         zpozdeni = 0;
         na_tahu = 0;
         clock.now = 1'700'000'000 + skill;
-        f->show();
-        QTRY_VERIFY_WITH_TIMEOUT(f->hra_zacala(), 5000);
+        window->show();
+        QTRY_VERIFY_WITH_TIMEOUT(window->hra_zacala(), 5000);
         ASSERT_EQ(na_tahu, 0);
-        ASSERT_TRUE(f->btn_pal->isEnabled());
+        ASSERT_TRUE(window->btn_pal->isEnabled());
     }
 
     // What must hold whenever the fire button's handler has returned.
@@ -51,13 +53,13 @@ protected:
     {
         EXPECT_EQ(na_tahu, 0);
         EXPECT_FALSE(probiha_akce);
-        EXPECT_FALSE(f->bezi_akce());
-        for (QWidget* w : {static_cast<QWidget*>(f->btn_pal), static_cast<QWidget*>(f->btn_obchod),
-                           static_cast<QWidget*>(f->scr_uhel1), static_cast<QWidget*>(f->scr_sila1),
-                           static_cast<QWidget*>(f->cmb_zbran1)})
+        EXPECT_FALSE(window->bezi_akce());
+        for (QWidget* w : {static_cast<QWidget*>(window->btn_pal), static_cast<QWidget*>(window->btn_obchod),
+                           static_cast<QWidget*>(window->scr_uhel1), static_cast<QWidget*>(window->scr_sila1),
+                           static_cast<QWidget*>(window->cmb_zbran1)})
             EXPECT_TRUE(w->isEnabled()) << w->metaObject()->className();
-        for (QWidget* w : {static_cast<QWidget*>(f->scr_uhel2), static_cast<QWidget*>(f->scr_sila2),
-                           static_cast<QWidget*>(f->cmb_zbran2)})
+        for (QWidget* w : {static_cast<QWidget*>(window->scr_uhel2), static_cast<QWidget*>(window->scr_sila2),
+                           static_cast<QWidget*>(window->cmb_zbran2)})
             EXPECT_FALSE(w->isEnabled());
         for (int p = 0; p < 2; ++p) {
             const PlayerState& h = hrac[p];
@@ -66,9 +68,9 @@ protected:
             EXPECT_LE(h.energie, plna_energie);
             EXPECT_GE(h.nafta, 0);
             EXPECT_LE(h.nafta, plna_nadrz);
-            EXPECT_EQ(f->cgg_energie(p)->progress(), std::clamp(h.energie, 0, plna_energie));
-            EXPECT_EQ(f->cgg_nadrz(p)->progress(), h.nafta);
-            EXPECT_EQ(f->lbl_penize(p)->text(), QString::number(h.penize));
+            EXPECT_EQ(window->cgg_energie(p)->progress(), std::clamp(h.energie, 0, plna_energie));
+            EXPECT_EQ(window->cgg_nadrz(p)->progress(), h.nafta);
+            EXPECT_EQ(window->lbl_penize(p)->text(), QString::number(h.penize));
             EXPECT_EQ(h.y, vysky[h.x - 15] + 1);
         }
         EXPECT_GE(hrac[1].x, 492);
@@ -88,21 +90,21 @@ TEST_F(HraProtiPocitaci, SeveralRoundsAtEverySkill)
         int vystrelu = 0;
         while (hrac[0].stav + hrac[1].stav < 3 && vystrelu < 200) {
             const Rana r = najdi_ranu();
-            f->scr_uhel1->setValue(r.poloha);
-            f->scr_sila1->setValue(r.sila);
-            const size_t pred = spanek.calls.size();
-            QTest::mouseClick(f->btn_pal, Qt::LeftButton);
+            window->scr_uhel1->setValue(r.poloha);
+            window->scr_sila1->setValue(r.sila);
+            const size_t pred = sleeper.calls.size();
+            QTest::mouseClick(window->btn_pal, Qt::LeftButton);
             ++vystrelu;
             zkontroluj_stav();
             // The computer's turn ran inside the click, with its pauses.
-            const std::vector<int> spani(spanek.calls.begin() + static_cast<long>(pred),
-                                         spanek.calls.end());
+            const std::vector<int> spani(sleeper.calls.begin() + static_cast<long>(pred),
+                                         sleeper.calls.end());
             EXPECT_NE(std::find(spani.begin(), spani.end(), 1500), spani.end());
             if (HasFailure())
                 return;
         }
         EXPECT_GE(hrac[0].stav + hrac[1].stav, 3) << vystrelu << " shots";
-        f->close();
+        window->close();
     }
 }
 
@@ -111,22 +113,22 @@ TEST_F(HraProtiPocitaci, ClosingDuringTheComputersTurnWaitsForItsEnd)
     zacni_hru(pokrocily);
     bool zavreno = false;
     size_t spani_po_zavreni = 0;
-    spanek.hook = [&](int ms) {
+    sleeper.hook = [&](int ms) {
         if (ms == 1500 && !zavreno) {
             zavreno = true;
-            f->close();
-            spani_po_zavreni = spanek.calls.size();
+            window->close();
+            spani_po_zavreni = sleeper.calls.size();
         }
     };
     zvuk = true;
-    QTest::mouseClick(f->btn_pal, Qt::LeftButton);
+    QTest::mouseClick(window->btn_pal, Qt::LeftButton);
     ASSERT_TRUE(zavreno);
     // The rest of the turn ran unseen and without pauses, up to the computer's shot, and
     // the window closed only after the fire handler had returned.
-    EXPECT_EQ(spanek.calls.size(), spani_po_zavreni);
+    EXPECT_EQ(sleeper.calls.size(), spani_po_zavreni);
     EXPECT_EQ(sound.count("data/vystrel.wav"), 2);
-    EXPECT_EQ(f->lbl_sila2->text(), QString::number(hrac[1].sila));
-    EXPECT_TRUE(f->zavira_se());
-    EXPECT_FALSE(f->bezi_akce());
-    QTRY_VERIFY_WITH_TIMEOUT(!f->isVisible(), 5000);
+    EXPECT_EQ(window->lbl_sila2->text(), QString::number(hrac[1].sila));
+    EXPECT_TRUE(window->zavira_se());
+    EXPECT_FALSE(window->bezi_akce());
+    QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 5000);
 }

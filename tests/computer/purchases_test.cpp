@@ -1,10 +1,12 @@
 #include "computer/purchases.h"
-#include "tests/computer/computer_fixture.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <deque>
 
-class NakupTest : public PocitacTest {
+class NakupTest : public BattlefieldTest {
 protected:
+    NakupTest() : BattlefieldTest(Field::computer) {}
+
     // The rolls consumed, checked by a sentinel left behind them.
     static constexpr std::int32_t zarazka = 777;
     void hod(std::deque<std::int32_t> hody)
@@ -19,7 +21,7 @@ protected:
     }
     void nakupu(size_t n) const
     {
-        EXPECT_EQ(spanek.calls, std::vector<int>(n, 400));
+        EXPECT_EQ(sleeper.calls, std::vector<int>(n, 400));
         EXPECT_EQ(sound.count("data/nakup.wav"), static_cast<long>(n));
     }
 };
@@ -54,7 +56,7 @@ TEST_F(NakupTest, LoadsStopAtTheCapAtShortCreditsOrOnTheRoll)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        spanek.calls.clear();
+        sleeper.calls.clear();
         sound.log.clear();
         obtiznost = c.obtiznost;
         hrac[1].penize = c.penize;
@@ -62,14 +64,14 @@ TEST_F(NakupTest, LoadsStopAtTheCapAtShortCreditsOrOnTheRoll)
         zasoba = c.zasoba;
         hod(c.hody);
         if (c.co == nafta)
-            pocitac_kupuje_naftu(*f, c.n);
+            pocitac_kupuje_naftu(*window, c.n);
         else
-            pocitac_kupuje_energii(*f);
+            pocitac_kupuje_energii(*window);
         EXPECT_EQ(zasoba, c.zasoba_po);
         EXPECT_EQ(hrac[1].penize, c.penize_po);
-        EXPECT_EQ((c.co == nafta ? f->cgg_nadrz2 : f->cgg_energie2)->progress(), c.zasoba_po);
-        EXPECT_EQ(f->lbl_penize2->text(), QString::number(c.penize_po));
-        EXPECT_EQ(f->lbl_infotext->text(), c.co == nafta ? QStringLiteral("Hrac 2 kupuje naftu.")
+        EXPECT_EQ((c.co == nafta ? window->cgg_nadrz2 : window->cgg_energie2)->progress(), c.zasoba_po);
+        EXPECT_EQ(window->lbl_penize2->text(), QString::number(c.penize_po));
+        EXPECT_EQ(window->lbl_infotext->text(), c.co == nafta ? QStringLiteral("Hrac 2 kupuje naftu.")
                                                           : QStringLiteral("Hrac 2 kupuje energii."));
         nakupu(c.nakupu);
         zadne_dalsi_hody();
@@ -89,23 +91,23 @@ TEST_F(NakupTest, ProjectileIsPaidCountedAnnouncedAndSelected)
         {mega_nuke, 710, "Pocitac kupuje mega nuke."},
     };
     // The name is read from the label at the moment of the purchase.
-    f->lbl_jmeno2->setText(QStringLiteral("Pocitac"));
+    window->lbl_jmeno2->setText(QStringLiteral("Pocitac"));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.k);
-        spanek.calls.clear();
+        sleeper.calls.clear();
         sound.log.clear();
         hrac[1].penize = 2000;
         hrac[1].naboje = {0, 5, 3, 0, 0};
         const auto pred = hrac[1].naboje;
-        f->cmb_zbran2->setCurrentIndex(0);
-        pocitac_kupuje_strelu(*f, c.k);
+        window->cmb_zbran2->setCurrentIndex(0);
+        pocitac_kupuje_strelu(*window, c.k);
         EXPECT_EQ(hrac[1].penize, c.penize_po);
-        EXPECT_EQ(f->lbl_penize2->text(), QString::number(c.penize_po));
+        EXPECT_EQ(window->lbl_penize2->text(), QString::number(c.penize_po));
         for (int k = 1; k < pocet_zbrani; ++k)
             EXPECT_EQ(hrac[1].naboje[k], pred[k] + (k == c.k ? 1 : 0)) << k;
-        EXPECT_EQ(f->lbl_naboje(1, c.k)->text(), QString::number(pred[c.k] + 1));
-        EXPECT_EQ(f->lbl_infotext->text(), QString::fromLatin1(c.zprava));
-        EXPECT_EQ(f->cmb_zbran2->currentIndex(), c.k);
+        EXPECT_EQ(window->lbl_naboje(1, c.k)->text(), QString::number(pred[c.k] + 1));
+        EXPECT_EQ(window->lbl_infotext->text(), QString::fromLatin1(c.zprava));
+        EXPECT_EQ(window->cmb_zbran2->currentIndex(), c.k);
         nakupu(1);
     }
 }
@@ -114,10 +116,10 @@ TEST_F(NakupTest, SilentWithSoundOff)
 {
     zvuk = false;
     hrac[1].nafta = 90;
-    pocitac_kupuje_naftu(*f, 1);
+    pocitac_kupuje_naftu(*window, 1);
     hrac[1].energie = 190;
-    pocitac_kupuje_energii(*f);
-    pocitac_kupuje_strelu(*f, velka_strela);
+    pocitac_kupuje_energii(*window);
+    pocitac_kupuje_strelu(*window, velka_strela);
     EXPECT_TRUE(sound.log.empty());
-    EXPECT_EQ(spanek.calls, (std::vector<int>{400, 400, 400}));
+    EXPECT_EQ(sleeper.calls, (std::vector<int>{400, 400, 400}));
 }

@@ -7,9 +7,9 @@
 #include "game/qt_sound_player.h"
 #include "movement/crates.h"
 #include "shop/tarvana_obchod.h"
-#include "tests/app/modalni_okna.h"
+#include "tests/support/modalni_okna.h"
 #include "tests/support/damaged_files.h"
-#include "tests/game/battlefield_window.h"
+#include "tests/support/battlefield_fixture.h"
 #include "tests/support/watchdog.h"
 
 #include <QFile>

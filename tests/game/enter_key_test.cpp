@@ -1,7 +1,7 @@
 // Enter on the battlefield fires, whatever took the focus, unless the shop button has it.
 #include "shop/tarvana_obchod.h"
-#include "tests/app/modalni_okna.h"
-#include "tests/game/battlefield_window.h"
+#include "tests/support/modalni_okna.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QApplication>
 #include <QTest>

@@ -2,7 +2,7 @@
 // stock of both players, the sky band, and what a missing sky picture does.
 #include "battlefield/canvas.h"
 #include "combat/wind.h"
-#include "tests/game/battlefield_window.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,8 +2,8 @@
 // minimised comes back when its owner is brought to the front.
 #include "game/modal_dialog.h"
 #include "shop/tarvana_obchod.h"
-#include "tests/app/modalni_okna.h"
-#include "tests/game/battlefield_window.h"
+#include "tests/support/modalni_okna.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QApplication>
 #include <QTest>

@@ -1,7 +1,7 @@
 // Round set-up, the change of turn and the aiming controls of the battlefield window.
 #include "combat/wind.h"
 #include "game/turns.h"
-#include "tests/game/battlefield_window.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QComboBox>
 
@@ -226,17 +226,4 @@ TEST_F(TurnsTest, TurnWithAnEmptyWeaponLeavesOnlyTheShop)
     zmena_tahu(*window);
     EXPECT_TRUE(window->btn_pal->isEnabled());
     EXPECT_EQ(window->focusWidget(), window->btn_pal);
-}
-
-TEST(GaugeTest, KeepsToItsRange)
-{
-    Gauge g;
-    g.setRange(0, 200);
-    struct Case {
-        int in, shown;
-    } cases[] = {{-40, 0}, {0, 0}, {137, 137}, {200, 200}, {201, 200}, {5000, 200}};
-    for (const Case& c : cases) {
-        g.setProgress(c.in);
-        EXPECT_EQ(g.progress(), c.shown) << c.in;
-    }
 }

@@ -1,10 +1,12 @@
 #include "movement/crates.h"
-#include "tests/movement/bojiste.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <functional>
 
-class UmisteniBednyTest : public BojisteTest {
+class UmisteniBednyTest : public BattlefieldTest {
 protected:
+    UmisteniBednyTest() : BattlefieldTest(Field::driving) {}
+
     // Crate-coloured pixels in the box of a crate at column b.
     int hnede_body(int b)
     {
@@ -12,7 +14,7 @@ protected:
         int n = 0;
         for (int x = b - 5; x <= b + 4; ++x)
             for (int y = g - 8; y <= g; ++y)
-                n += f->platno().pixel(x, y) == clMaroon;
+                n += window->platno().pixel(x, y) == clMaroon;
         return n;
     }
 };
@@ -35,7 +37,7 @@ TEST_F(UmisteniBednyTest, CandidatesAtTheEdgesOfTheForbiddenColumns)
     for (const Case& c : cases) {
         bonus_x = 0;
         nabidni_sloupec(random, c.sloupec);
-        umisti_bonus(*f);
+        umisti_bonus(*window);
         EXPECT_EQ(bonus_x, c.polozena ? c.sloupec : 0) << "candidate " << c.sloupec;
     }
 }
@@ -48,7 +50,7 @@ TEST_F(UmisteniBednyTest, NeverLandsOnAForbiddenColumnOverManySeeds)
         postav(0, 40 + nahoda(259));
         postav(1, 492 + nahoda(W - 491));
         bonus_x = 0;
-        umisti_bonus(*f);
+        umisti_bonus(*window);
         if (bonus_x == 0)
             continue;
         ++polozeno;
@@ -72,7 +74,7 @@ TEST_F(UmisteniBednyTest, PlacedCrateWaitsIsDrawnAndSoundsOnlyWithSoundOn)
         zvuk = se_zvukem;
         bonus_x = 0;
         nabidni_sloupec(random, 200);
-        umisti_bonus(*f);
+        umisti_bonus(*window);
         EXPECT_EQ(bonus_x, 200);
         EXPECT_EQ(sleeper.calls, std::vector<int>{500});
         EXPECT_EQ(sound.log, se_zvukem ? std::vector<std::string>{"data/bonus.wav"}
@@ -80,7 +82,7 @@ TEST_F(UmisteniBednyTest, PlacedCrateWaitsIsDrawnAndSoundsOnlyWithSoundOn)
         EXPECT_GT(hnede_body(200), 45);
         // Picking it up takes it off the picture.
         random.next = {0};
-        seber_bonus(*f);
+        seber_bonus(*window);
         EXPECT_EQ(hnede_body(200), 0);
     }
 }
@@ -89,20 +91,23 @@ TEST_F(UmisteniBednyTest, ForbiddenCandidateIsSilentAndLyingCrateStays)
 {
     zvuk = true;
     nabidni_sloupec(random, 400);
-    umisti_bonus(*f);
+    umisti_bonus(*window);
     EXPECT_EQ(bonus_x, 0);
     EXPECT_TRUE(sleeper.calls.empty());
     EXPECT_TRUE(sound.log.empty());
 
     bonus_x = 250;
     nabidni_sloupec(random, 200);
-    umisti_bonus(*f);
+    umisti_bonus(*window);
     EXPECT_EQ(bonus_x, 250);
     EXPECT_EQ(random.next.size(), 1u) << "no column drawn while a crate lies";
     EXPECT_TRUE(sound.log.empty());
 }
 
-class SebraniBednyTest : public BojisteTest {};
+class SebraniBednyTest : public BattlefieldTest {
+protected:
+    SebraniBednyTest() : BattlefieldTest(Field::driving) {}
+};
 
 TEST_F(SebraniBednyTest, EveryKindOfBonusWithItsMessageAndDisplay)
 {
@@ -155,9 +160,9 @@ TEST_F(SebraniBednyTest, EveryKindOfBonusWithItsMessageAndDisplay)
         const PlayerState druhy = hrac[1 - c.hrac];
         bonus_x = 200;
         random.next = {c.los};
-        seber_bonus(*f);
-        c.over(hrac[c.hrac], *f, c.hrac);
-        EXPECT_EQ(f->lbl_infotext->text(), c.zprava);
+        seber_bonus(*window);
+        c.over(hrac[c.hrac], *window, c.hrac);
+        EXPECT_EQ(window->lbl_infotext->text(), c.zprava);
         EXPECT_EQ(hrac[1 - c.hrac].penize, druhy.penize);
         EXPECT_EQ(hrac[1 - c.hrac].naboje, druhy.naboje);
         EXPECT_EQ(hrac[1 - c.hrac].nafta, druhy.nafta);
@@ -171,13 +176,13 @@ TEST_F(SebraniBednyTest, EveryKindOfBonusWithItsMessageAndDisplay)
 TEST_F(SebraniBednyTest, NoCrateNoBonusAndSilentWithSoundOff)
 {
     random.next = {0};
-    seber_bonus(*f);
+    seber_bonus(*window);
     EXPECT_EQ(hrac[0].penize, 0);
     EXPECT_TRUE(sleeper.calls.empty());
 
     bonus_x = 300;
     zvuk = false;
-    seber_bonus(*f);
+    seber_bonus(*window);
     EXPECT_EQ(hrac[0].penize, 1000);
     EXPECT_TRUE(sound.log.empty());
 }

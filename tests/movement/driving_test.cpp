@@ -1,11 +1,13 @@
 #include "game/turns.h"
 #include "movement/driving.h"
-#include "tests/movement/bojiste.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QMouseEvent>
 
-class JizdaTest : public BojisteTest {
+class JizdaTest : public BattlefieldTest {
 protected:
+    JizdaTest() : BattlefieldTest(Field::driving) {}
+
     // Where the tank stood and what its gauge showed at every 60 ms pause.
     struct Krok {
         int x, y, nafta, ukazatel;
@@ -14,11 +16,11 @@ protected:
 
     void SetUp() override
     {
-        BojisteTest::SetUp();
+        BattlefieldTest::SetUp();
         zapisovac_.hook = [this](int ms) {
             if (ms == 60) {
                 const PlayerState& h = hrac[na_tahu];
-                kroky.push_back({h.x, h.y, h.nafta, f->cgg_nadrz(na_tahu)->progress()});
+                kroky.push_back({h.x, h.y, h.nafta, window->cgg_nadrz(na_tahu)->progress()});
             }
         };
         platform::install(&zapisovac_);
@@ -49,7 +51,7 @@ TEST_F(JizdaTest, DriveOverNColumnsCostsNPlusOneAndFollowsTheGround)
         const int n = std::abs(cil - c.od);
         EXPECT_EQ(hrac[c.hrac].x, cil);
         EXPECT_EQ(hrac[c.hrac].nafta, 100 - (n + 1));
-        EXPECT_EQ(f->cgg_nadrz(c.hrac)->progress(), hrac[c.hrac].nafta);
+        EXPECT_EQ(window->cgg_nadrz(c.hrac)->progress(), hrac[c.hrac].nafta);
         ASSERT_EQ(kroky.size(), static_cast<std::size_t>(n + 1));
         const int smer = cil > c.od ? 1 : -1;
         for (int i = 0; i <= n; ++i) {
@@ -107,11 +109,11 @@ TEST_F(JizdaTest, SideLimitsStopTheDriveAtTheLimitColumn)
         na_tahu = c.hrac;
         postav(c.hrac, c.od);
         natankuj(c.hrac, 100);
-        f->lbl_infotext->setText("Zasah!");
+        window->lbl_infotext->setText("Zasah!");
         klik(c.X);
         EXPECT_EQ(hrac[c.hrac].x, c.konec);
         EXPECT_EQ(hrac[c.hrac].nafta, c.od == c.konec ? 100 : 100 - (std::abs(c.konec - c.od) + 1));
-        EXPECT_EQ(f->lbl_infotext->text(), "");
+        EXPECT_EQ(window->lbl_infotext->text(), "");
         if (c.od == c.konec)
             EXPECT_EQ(sound.log, std::vector<std::string>{"stop"});
         else
@@ -125,35 +127,35 @@ TEST_F(JizdaTest, LastUnitOfFuelIsBurntStandingStill)
     klik(200);
     EXPECT_EQ(hrac[0].x, 100);
     EXPECT_EQ(hrac[0].nafta, 0);
-    EXPECT_EQ(f->cgg_nadrz1->progress(), 0);
+    EXPECT_EQ(window->cgg_nadrz1->progress(), 0);
 
     // Now empty: the next click is ignored altogether.
     sound.log.clear();
-    f->lbl_infotext->setText("Bonus: Plna energie.");
+    window->lbl_infotext->setText("Bonus: Plna energie.");
     klik(200);
     EXPECT_EQ(hrac[0].x, 100);
     EXPECT_EQ(hrac[0].nafta, 0);
     EXPECT_TRUE(sound.log.empty());
-    EXPECT_EQ(f->lbl_infotext->text(), "Bonus: Plna energie.");
+    EXPECT_EQ(window->lbl_infotext->text(), "Bonus: Plna energie.");
 }
 
 TEST_F(JizdaTest, ClickAtTheTanksOwnCentreDoesNothing)
 {
     zvuk = true;
-    f->lbl_infotext->setText("Zasah!");
+    window->lbl_infotext->setText("Zasah!");
     klik(hrac[0].x - 15);
     EXPECT_EQ(hrac[0].nafta, 100);
     EXPECT_TRUE(sound.log.empty());
     EXPECT_TRUE(pauzy().empty());
-    EXPECT_EQ(f->lbl_infotext->text(), "Zasah!");
+    EXPECT_EQ(window->lbl_infotext->text(), "Zasah!");
 }
 
 TEST_F(JizdaTest, AClickBeforeTheFirstRoundDrivesNothing)
 {
     // The shown window sets up its round only once it is on the screen; a click that
     // comes first finds the last game's tank.
-    f->show();
-    ASSERT_FALSE(f->hra_zacala());
+    window->show();
+    ASSERT_FALSE(window->hra_zacala());
     klik(200);
     EXPECT_EQ(hrac[0].x, 100);
     EXPECT_EQ(hrac[0].nafta, 100);
@@ -214,7 +216,7 @@ TEST_F(JizdaTest, CrateStopsTheDriveAtFirstContactFromEitherSide)
         EXPECT_EQ(hrac[c.hrac].x, c.kontakt);
         EXPECT_EQ(bonus_x, 0);
         EXPECT_EQ(hrac[c.hrac].nafta, 100);
-        EXPECT_EQ(f->lbl_infotext->text(), "Bonus: Plna nadrz.");
+        EXPECT_EQ(window->lbl_infotext->text(), "Bonus: Plna nadrz.");
     }
 }
 
@@ -234,13 +236,13 @@ TEST_F(JizdaTest, TankOffTheHeightmapReadsItsNearestColumn)
     vysky.front() = 111;
     hrac[1].x = 5;
     na_tahu = 1;
-    jizda_tanku(*f, +1, 0);
+    jizda_tanku(*window, +1, 0);
     EXPECT_EQ(hrac[1].x, 15);
     EXPECT_EQ(hrac[1].y, vysky[0] + 1);
 
     natankuj(1, 0);
     hrac[1].x = 600;
-    jizda_tanku(*f, -1, 550);
+    jizda_tanku(*window, -1, 550);
     EXPECT_EQ(hrac[1].x, 600) << "an empty tank does not start";
     EXPECT_EQ(hrac[1].nafta, 0);
 }
@@ -248,8 +250,8 @@ TEST_F(JizdaTest, TankOffTheHeightmapReadsItsNearestColumn)
 TEST_F(JizdaTest, FireAndShopClickedDuringTheDriveDoNothing)
 {
     int vystrely = 0, obchody = 0;
-    QObject::connect(f->btn_pal, &QPushButton::clicked, [&] { ++vystrely; });
-    QObject::connect(f->btn_obchod, &QPushButton::clicked, [&] { ++obchody; });
+    QObject::connect(window->btn_pal, &QPushButton::clicked, [&] { ++vystrely; });
+    QObject::connect(window->btn_obchod, &QPushButton::clicked, [&] { ++obchody; });
     // The fire button is off before the drive when the chosen kind has run out.
     struct Case {
         int zbran;
@@ -258,11 +260,11 @@ TEST_F(JizdaTest, FireAndShopClickedDuringTheDriveDoNothing)
     for (const Case& c : cases) {
         hrac[0].zbran = c.zbran;
         hrac[0].naboje[velka_strela] = 0;
-        f->btn_pal->setEnabled(c.pal_predtim);
-        f->btn_pal->setFocus();
+        window->btn_pal->setEnabled(c.pal_predtim);
+        window->btn_pal->setFocus();
         bool behem_vypnuta = false;
         // The clicks wait in the queue and arrive when the drive lets messages through.
-        for (QPushButton* b : {f->btn_pal, f->btn_obchod}) {
+        for (QPushButton* b : {window->btn_pal, window->btn_obchod}) {
             const QPointF stred = QRectF(b->rect()).center();
             for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
                 QCoreApplication::postEvent(
@@ -271,7 +273,7 @@ TEST_F(JizdaTest, FireAndShopClickedDuringTheDriveDoNothing)
                                        Qt::NoModifier));
         }
         pump.hook = [&] {
-            behem_vypnuta = !f->btn_pal->isEnabled() && !f->btn_obchod->isEnabled();
+            behem_vypnuta = !window->btn_pal->isEnabled() && !window->btn_obchod->isEnabled();
         };
         const int od = hrac[0].x;
         klik(od - 15 + 20);
@@ -279,8 +281,8 @@ TEST_F(JizdaTest, FireAndShopClickedDuringTheDriveDoNothing)
         EXPECT_TRUE(behem_vypnuta);
         EXPECT_EQ(vystrely, 0);
         EXPECT_EQ(obchody, 0);
-        EXPECT_EQ(f->btn_pal->isEnabled(), c.pal_predtim);
-        EXPECT_TRUE(f->btn_obchod->isEnabled());
+        EXPECT_EQ(window->btn_pal->isEnabled(), c.pal_predtim);
+        EXPECT_TRUE(window->btn_obchod->isEnabled());
     }
 }
 
@@ -299,19 +301,19 @@ TEST_F(JizdaTest, AWeaponChosenDuringTheDriveDecidesTheFireButtonAfterIt)
         hrac[0].naboje[stredni_strela] = 5;
         hrac[0].naboje[velka_strela] = 0;
         hrac[0].zbran = c.pred;
-        f->cmb_zbran1->setCurrentIndex(c.pred);
-        f->btn_pal->setEnabled(muze_strilet(0));
+        window->cmb_zbran1->setCurrentIndex(c.pred);
+        window->btn_pal->setEnabled(muze_strilet(0));
         pump.hook = [&] {
             pump.hook = nullptr;
-            f->cmb_zbran1->setCurrentIndex(c.behem);
-            f->cmb_zbran1Select();
+            window->cmb_zbran1->setCurrentIndex(c.behem);
+            window->cmb_zbran1Select();
         };
         const int od = hrac[0].x;
         klik(od - 15 + 20);
         EXPECT_EQ(hrac[0].x, od + 20);
         EXPECT_EQ(hrac[0].zbran, c.behem);
-        EXPECT_EQ(f->btn_pal->isEnabled(), c.pal_po);
-        EXPECT_TRUE(f->btn_obchod->isEnabled());
+        EXPECT_EQ(window->btn_pal->isEnabled(), c.pal_po);
+        EXPECT_TRUE(window->btn_obchod->isEnabled());
     }
 }
 
@@ -325,7 +327,7 @@ TEST_F(JizdaTest, BattlefieldClicksDuringADriveWaitForItsEnd)
         klik(250);
         // Still queued when the drive ends: a new drive afterwards.
         const QPointF bod(170, 150);
-        QWidget* img = f->img_krajina;
+        QWidget* img = window->img_krajina;
         QCoreApplication::postEvent(img, new QMouseEvent(QEvent::MouseButtonPress, bod,
                                                          img->mapToGlobal(bod), Qt::LeftButton,
                                                          Qt::LeftButton, Qt::NoModifier));

@@ -1,30 +1,25 @@
-#include "settings/tarvana_nastaveni.h"
 #include "shop/tarvana_obchod.h"
-#include "tests/movement/bojiste.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <functional>
 
-class ObchodTest : public BojisteTest {
+class ObchodTest : public BattlefieldTest {
 protected:
-    std::unique_ptr<Tform_nastaveni> nastaveni;
+    ObchodTest() : BattlefieldTest(Field::driving) {}
 
     void SetUp() override
     {
-        BojisteTest::SetUp();
-        nastaveni = std::make_unique<Tform_nastaveni>();
-        form_nastaveni = nastaveni.get();
-        nastaveni->chk_zvuk->setChecked(false);
+        BattlefieldTest::SetUp();
+        settings->chk_zvuk->setChecked(false);
     }
 
     void TearDown() override
     {
         delete form_obchod;
         form_obchod = nullptr;
-        form_nastaveni = nullptr;
-        nastaveni.reset();
-        BojisteTest::TearDown();
+        BattlefieldTest::TearDown();
     }
 
     // Player p's record and the battlefield's status controls, alike.
@@ -36,11 +31,11 @@ protected:
         h.energie = energie;
         h.nafta = nafta;
         h.naboje = naboje;
-        f->lbl_penize(p)->setText(QString::number(penize));
-        f->cgg_energie(p)->setProgress(energie);
-        f->cgg_nadrz(p)->setProgress(nafta);
+        window->lbl_penize(p)->setText(QString::number(penize));
+        window->cgg_energie(p)->setProgress(energie);
+        window->cgg_nadrz(p)->setProgress(nafta);
         for (int k = stredni_strela; k <= mega_nuke; ++k)
-            f->lbl_naboje(p, k)->setText(QString::number(naboje[static_cast<std::size_t>(k)]));
+            window->lbl_naboje(p, k)->setText(QString::number(naboje[static_cast<std::size_t>(k)]));
     }
 
     // Opens the shop with the battlefield's shop button, lets `co` act in it, closes it
@@ -60,7 +55,7 @@ protected:
             o->close();
         });
         hlidac.start();
-        QTest::mouseClick(f->btn_obchod, Qt::LeftButton);
+        QTest::mouseClick(window->btn_obchod, Qt::LeftButton);
         ASSERT_TRUE(bylo_otevreno);
     }
 
@@ -189,8 +184,8 @@ TEST_F(ObchodTest, ExactlyEnoughForOneShellLeavesNothing)
         EXPECT_EQ(o.lbl_naboje_stredni->text(), "3");
         EXPECT_TRUE(povolena(o).empty());
         // Seen on the battlefield while the shop is still open.
-        EXPECT_EQ(f->lbl_penize1->text(), "0");
-        EXPECT_EQ(f->lbl_naboje_stredni1->text(), "3");
+        EXPECT_EQ(window->lbl_penize1->text(), "0");
+        EXPECT_EQ(window->lbl_naboje_stredni1->text(), "3");
         // Nothing more can be had, neither by the button nor by its handler.
         kup(o.btn_stredni);
         o.btn_benzinClick();
@@ -209,13 +204,13 @@ TEST_F(ObchodTest, CapsCutTheAmountButNotThePrice)
         EXPECT_EQ(o.lbl_stav_energie->text(), "200");
         EXPECT_EQ(o.lbl_stav_kredit->text(), "850");
         EXPECT_FALSE(o.btn_energie->isEnabled());
-        EXPECT_EQ(f->cgg_energie1->progress(), 200);
+        EXPECT_EQ(window->cgg_energie1->progress(), 200);
         kup(o.btn_benzin);
         EXPECT_EQ(o.lbl_stav_nafta->text(), "100");
         EXPECT_EQ(o.lbl_stav_kredit->text(), "800");
         EXPECT_FALSE(o.btn_benzin->isEnabled());
-        EXPECT_EQ(f->cgg_nadrz1->progress(), 100);
-        EXPECT_EQ(f->lbl_penize1->text(), "800");
+        EXPECT_EQ(window->cgg_nadrz1->progress(), 100);
+        EXPECT_EQ(window->lbl_penize1->text(), "800");
     });
     EXPECT_EQ(hrac[0].energie, 200);
     EXPECT_EQ(hrac[0].nafta, 100);
@@ -231,9 +226,9 @@ TEST_F(ObchodTest, FireButtonAfterBuyingTheSelectedKindOrAnother)
     for (const Case& c : cases) {
         hrac_ma(0, 2000, 200, 100);
         hrac[0].zbran = velka_strela;
-        f->btn_pal->setEnabled(false);
+        window->btn_pal->setEnabled(false);
         nakupuj([&](Tform_obchod& o) { kup(o.*c.tlacitko); });
-        EXPECT_EQ(f->btn_pal->isEnabled(), c.pal);
+        EXPECT_EQ(window->btn_pal->isEnabled(), c.pal);
     }
 }
 
@@ -246,7 +241,7 @@ TEST_F(ObchodTest, PurchasesSoundOnlyWhenTheSettingsSaySo)
     } cases[] = {{true, false, 6}, {false, true, 0}};
     for (const Case& c : cases) {
         sound.log.clear();
-        nastaveni->chk_zvuk->setChecked(c.zaskrtnuto);
+        settings->chk_zvuk->setChecked(c.zaskrtnuto);
         zvuk = c.hra_zvuk;
         hrac_ma(0, 5000, 100, 50);
         nakupuj([&](Tform_obchod& o) {
@@ -272,33 +267,33 @@ TEST_F(ObchodTest, LookingWithoutBuyingChangesNothing)
         EXPECT_EQ(hrac[p].nafta, pred[p].nafta);
         EXPECT_EQ(hrac[p].naboje, pred[p].naboje);
     }
-    EXPECT_EQ(f->lbl_penize1->text(), "1234");
+    EXPECT_EQ(window->lbl_penize1->text(), "1234");
 }
 
 TEST_F(ObchodTest, PlayerTwoShopsWithItsOwnControls)
 {
     na_tahu = 1;
-    f->cmb_zbran1->setEnabled(false);
-    f->cmb_zbran2->setEnabled(true);
+    window->cmb_zbran1->setEnabled(false);
+    window->cmb_zbran2->setEnabled(true);
     hrac_ma(0, 3000, 100, 50);
     hrac_ma(1, 1000, 100, 50, {0, 0, 0, 5, 0});
     nakupuj([&](Tform_obchod& o) {
         EXPECT_EQ(o.hrac_obchodu, 1);
         EXPECT_EQ(o.lbl_naboje_mini->text(), "5");
         kup(o.btn_mini);
-        EXPECT_EQ(f->lbl_naboje_mini2->text(), "6");
-        EXPECT_EQ(f->lbl_penize2->text(), "110");
+        EXPECT_EQ(window->lbl_naboje_mini2->text(), "6");
+        EXPECT_EQ(window->lbl_penize2->text(), "110");
     });
     EXPECT_EQ(hrac[1].penize, 110);
     EXPECT_EQ(hrac[1].naboje[mini_nuke], 6);
     EXPECT_EQ(hrac[0].penize, 3000);
-    EXPECT_EQ(f->lbl_penize1->text(), "3000");
+    EXPECT_EQ(window->lbl_penize1->text(), "3000");
 }
 
 TEST_F(ObchodTest, FractionalCreditsAreReadAsWholeNumbers)
 {
     hrac_ma(0, 0, 100, 50);
-    f->lbl_penize1->setText("300.9");
+    window->lbl_penize1->setText("300.9");
     nakupuj([&](Tform_obchod& o) {
         EXPECT_EQ(o.lbl_stav_kredit->text(), "300");
         kup(o.btn_stredni);
@@ -323,12 +318,12 @@ TEST_F(ObchodTest, BattlefieldCloseWaitsForTheShop)
 {
     hrac_ma(0, 300, 100, 50);
     nakupuj([&](Tform_obchod& o) {
-        EXPECT_TRUE(f->bezi_akce());
-        f->close();
-        EXPECT_TRUE(f->zavira_se());
+        EXPECT_TRUE(window->bezi_akce());
+        window->close();
+        EXPECT_TRUE(window->zavira_se());
         kup(o.btn_stredni);
     });
-    EXPECT_FALSE(f->bezi_akce());
+    EXPECT_FALSE(window->bezi_akce());
     EXPECT_EQ(hrac[0].penize, 10) << "the purchase is kept";
 }
 
@@ -339,7 +334,7 @@ TEST_F(ObchodTest, ALateClickOfTheShopButtonLeavesTheOpenShopAlone)
     QPointer<Tform_obchod> otevreny;
     nakupuj([&](Tform_obchod& o) {
         otevreny = &o;
-        f->btn_obchod->click();
+        window->btn_obchod->click();
         EXPECT_EQ(form_obchod, &o);
         kup(o.btn_stredni);
     });

@@ -1,6 +1,7 @@
 // The wind roll and its indicator.
 #include "combat/wind.h"
-#include "tests/game/battlefield_window.h"
+#include "game/tarvana_hra.h"
+#include "tests/support/recorders.h"
 
 #include <map>
 
