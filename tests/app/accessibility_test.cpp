@@ -5,7 +5,7 @@
 #include "app/tarvana_aplikace.h"
 #include "game/turns.h"
 #include "shop/tarvana_obchod.h"
-#include "tests/game/battlefield_window.h"
+#include "tests/support/battlefield_fixture.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
