@@ -1,5 +1,7 @@
 #include "combat/explosion_rules.h"
 
+#include <algorithm>
+
 #include "combat/weapons.h"
 
 #include <cmath>
@@ -78,6 +80,7 @@ void prohloub(Heightmap& h, std::vector<Prohloubeni>& sloupce, int sloupec, std:
 std::vector<Prohloubeni> prohloub_krater(Heightmap& h, int X, int Y, int R)
 {
     std::vector<Prohloubeni> sloupce;
+    sloupce.reserve(static_cast<std::size_t>(2 * std::max(R, 0) + 1));
     for (int i = 1; i <= R; ++i) {
         const auto dno = static_cast<std::int32_t>(Y + std::sqrt(std::abs((R - i) * (R + i))));
         if (X - i >= 0)
@@ -94,6 +97,7 @@ std::vector<Prohloubeni> prohloub_maly_krater(Heightmap& h, int x)
 {
     constexpr std::int32_t hloubka[4] = {1, 2, 2, 1};
     std::vector<Prohloubeni> sloupce;
+    sloupce.reserve(4);
     for (int k = 0; k < 4; ++k) {
         const int s = x + k;
         // Near the right edge the dent would reach past the heightmap's last column.
