@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QThread>
+#include <algorithm>
+#include <chrono>
 #include <random>
+#include <thread>
 #include <sys/prctl.h>
 
 namespace platform {
@@ -19,8 +21,21 @@ public:
         // flight sleeps a few hundred times in a row, and its pace is the sum of them.
         thread_local const bool presne = ::prctl(PR_SET_TIMERSLACK, 1000UL, 0UL, 0UL, 0UL) == 0;
         (void)presne;
-        QThread::msleep(static_cast<unsigned long>(ms));
+        // Even so each wake-up comes some tens of microseconds late: the next sleep is
+        // that much shorter, so that a run of pauses lasts what they asked for together.
+        using hodiny = std::chrono::steady_clock;
+        const auto chci = std::chrono::microseconds(ms * 1000) - zpozdeni_;
+        const auto od = hodiny::now();
+        if (chci > std::chrono::microseconds::zero())
+            std::this_thread::sleep_for(chci);
+        const auto spal = std::chrono::duration_cast<std::chrono::microseconds>(hodiny::now() - od);
+        zpozdeni_ = std::clamp(spal - chci, std::chrono::microseconds::zero(), nejvic_dluhu);
     }
+
+private:
+    // A pause is never cut short by more than this.
+    static constexpr std::chrono::microseconds nejvic_dluhu{1000};
+    std::chrono::microseconds zpozdeni_{0};
 };
 
 class RealPump final : public MessagePump {
