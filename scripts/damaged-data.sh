@@ -12,6 +12,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
+source scripts/desktop-session.sh
 file="${1:?which file of data/}"
 damage="${2:?which damage}"
 build="${3:-build}"
@@ -53,15 +54,7 @@ PY
 esac
 echo "data/$file: $damage ($(stat -c %s "$target" 2>/dev/null || echo -) bytes)"
 
-# The display, a window manager, no key repeat (a key xdotool leaves held would fire the
-# default button again and again).
-display=":$(( 90 + RANDOM % 100 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 0.5
-xset r off
+start_desktop
 
 # A sound server of our own with a null sink, recorded from its monitor.
 rec=""
@@ -80,14 +73,6 @@ cd "$work"
 QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 & game_pid=$!; pids+=($game_pid)
 
 alive() { kill -0 "$game_pid" 2>/dev/null; }
-# The visible top-level window of the given size whose name matches exactly.
-window() {
-  local name="$1" size="$2" id
-  for id in $(xdotool search --onlyvisible --name "^$name\$" 2>/dev/null); do
-    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: $size" && { echo "$id"; return 0; }
-  done
-  return 1
-}
 wait_for() { # seconds, command...
   local limit=$1; shift
   local end=$(( $(date +%s) + limit ))
@@ -95,15 +80,7 @@ wait_for() { # seconds, command...
   return 1
 }
 fail() { stamp "FAILED: $*"; echo "game output:"; sed 's/^/  /' "$work/game.log"; exit 1; }
-# The fire button's pixels, enabled or not.
-fire_button() {
-  local X Y
-  # The window's own place (xdotool's adds the frame's offset once more).
-  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ {print "X=" $4} /Absolute upper-left Y/ {print "Y=" $4}')"
-  import -silent -window root -crop "49x25+$((X + 336))+$((Y + 432))" rgb:- 2>/dev/null | md5sum
-}
-
-menu=$(wait_for 20 window "Tarvana - Mervoss" 292x208 && window "Tarvana - Mervoss" 292x208) ||
+menu=$(wait_for 20 visible_window "Tarvana - Mervoss" 292 && visible_window "Tarvana - Mervoss" 292) ||
   fail "no main menu"
 stamp "main menu up"
 xdotool windowactivate --sync "$menu" key Return
@@ -112,10 +89,10 @@ if [ "$file" = nebe.bmp ] && [ "$damage" != big ] && ! { [ "$damage" = unreadabl
     fail "no message about the sky picture"
   stamp "message box: $(xdotool getwindowname "$box")"
   xdotool windowactivate --sync "$box" key Return
-  field=$(wait_for 10 window "Tarvana - Mervoss" 784x535 && window "Tarvana - Mervoss" 784x535) || fail "no battlefield"
+  field=$(wait_for 10 visible_window "Tarvana - Mervoss" 784 && visible_window "Tarvana - Mervoss" 784) || fail "no battlefield"
   stamp "battlefield without a round"
 else
-  field=$(wait_for 20 window "Tarvana - Mervoss" 784x535 && window "Tarvana - Mervoss" 784x535) || fail "no battlefield"
+  field=$(wait_for 20 visible_window "Tarvana - Mervoss" 784 && visible_window "Tarvana - Mervoss" 784) || fail "no battlefield"
   sleep 1
   stamp "battlefield up, player 1 to move"
   ready=$(fire_button "$field")
@@ -141,9 +118,9 @@ else
 fi
 
 wmctrl -i -c "$field"
-wait_for 15 window "Tarvana - Mervoss" 292x208 >/dev/null || fail "the battlefield did not close"
+wait_for 15 visible_window "Tarvana - Mervoss" 292 >/dev/null || fail "the battlefield did not close"
 stamp "battlefield closed, main menu back"
-wmctrl -i -c "$(window "Tarvana - Mervoss" 292x208)"
+wmctrl -i -c "$(visible_window "Tarvana - Mervoss" 292)"
 for _ in $(seq 100); do alive || break; sleep 0.1; done
 alive && fail "the game did not end"
 wait "$game_pid" || fail "the game ended with status $?"

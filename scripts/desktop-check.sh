@@ -9,6 +9,7 @@
 # Usage: scripts/desktop-check.sh [build-dir]     exit 0 when every check passed
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/desktop-session.sh
 build="${1:-build}"
 scripts/install-packages.sh xvfb xauth openbox xdotool wmctrl x11-utils x11-xserver-utils \
   imagemagick fonts-liberation2 >/dev/null
@@ -17,31 +18,14 @@ scripts/install-packages.sh xvfb xauth openbox xdotool wmctrl x11-utils x11-xser
 pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT
-display=":$(( 200 + RANDOM % 100 ))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & pids+=($!)
-sleep 0.5
-xset r off
+start_desktop
 (cd "$build" && QT_QPA_PLATFORM=xcb exec ./app/tarvana >/dev/null 2>&1) & pids+=($!)
 
 failed=0
 check() { if eval "$2"; then echo "ok    $1"; else echo "FAIL  $1"; failed=1; fi; }
-find_window() { # name, width: the visible window of that name and client width
-  local id
-  for _ in $(seq 50); do
-    for id in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
-      xwininfo -id "$id" | grep -q "Width: $2\$" && { echo "$id"; return 0; }
-    done
-    sleep 0.1
-  done
+find_window() { # name, width: waits for the window to show
+  for _ in $(seq 50); do visible_window "$1" "$2" && return 0; sleep 0.1; done
   return 1
-}
-# The window's own place on the screen (xdotool's adds the frame's offset once more).
-place() { # id -> X Y WIDTH HEIGHT
-  xwininfo -id "$1" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4}
-                           /Width:/ {w=$2} /Height:/ {h=$2} END {print "X=" x " Y=" y " WIDTH=" w " HEIGHT=" h}'
 }
 centred() { # the frame's centre on the screen's, within a pixel
   local id=$1 X Y WIDTH HEIGHT l r t b
@@ -51,10 +35,9 @@ centred() { # the frame's centre on the screen's, within a pixel
   echo "      $(xdotool getwindowname "$id"): frame centre off by ($dx, $dy)"
   [ "${dx#-}" -le 1 ] && [ "${dy#-}" -le 1 ]
 }
-fire_button() { # the fire button's pixels
-  local X Y WIDTH HEIGHT
-  eval "$(place "$1")"
-  import -silent -window root -crop "49x25+$((X + 336))+$((Y + 432))" rgb:- 2>/dev/null | md5sum
+# The shop or the settings are the transient of the window they block.
+transient_of() { # window, owner
+  xprop -id "$1" WM_TRANSIENT_FOR | grep -qi "$(printf '0x%x' "$2")"
 }
 
 menu=$(find_window "Tarvana - Mervoss" 292)
@@ -63,8 +46,7 @@ check "main menu has the game's icon" "xprop -id $menu _NET_WM_ICON | grep -q 'I
 xdotool windowactivate --sync "$menu" key alt+n
 settings=$(find_window "Tarvana - Nastaveni" 544)
 check "settings centred" "centred $settings"
-check "settings are the menu's transient" \
-  "xprop -id $settings WM_TRANSIENT_FOR | grep -qi \"$(printf '0x%x' "$menu")\""
+check "settings are the menu's transient" "transient_of $settings $menu"
 xdotool windowactivate --sync "$settings" key Escape
 sleep 0.5
 xdotool windowactivate --sync "$menu" key Return
@@ -89,8 +71,7 @@ check "the turn came back to player 1" "[ \"\$(fire_button $field)\" = \"$ready\
 xdotool windowactivate --sync "$field" key alt+o
 shop=$(find_window "Tarvana - Obchod" 489)
 check "shop centred" "centred $shop"
-check "shop is the battlefield's transient" \
-  "xprop -id $shop WM_TRANSIENT_FOR | grep -qi \"$(printf '0x%x' "$field")\""
+check "shop is the battlefield's transient" "transient_of $shop $field"
 xdotool windowminimize --sync "$shop"
 xdotool windowactivate "$field" 2>/dev/null || wmctrl -i -a "$field"
 sleep 1
