@@ -1,6 +1,7 @@
 #include "combat/flight.h"
 
 #include "battlefield/drawing.h"
+#include "battlefield/terrain.h"
 #include "combat/ballistics.h"
 #include "combat/explosions.h"
 #include "combat/round_end.h"
@@ -9,7 +10,6 @@
 #include "game/game_state.h"
 
 #include <QImage>
-#include <algorithm>
 
 void zablesk(BojistePohled& f, int X, int Y)
 {
@@ -128,13 +128,6 @@ void dopad(BojistePohled& f, int zbran, KonecLetu konec)
     f.ukaz_info(true);
 }
 
-// The ground under a tank's centre column; the clamp keeps a tank standing at the very
-// edge from reading outside the profile.
-std::int32_t povrch_pod(const PlayerState& s)
-{
-    return vysky[static_cast<std::size_t>(std::clamp(s.x - 15, 0, 800))] + 1;
-}
-
 void uzavri(BojistePohled& f)
 {
     Canvas& c = f.platno();
@@ -150,7 +143,7 @@ void uzavri(BojistePohled& f)
     kresli_tank(c, 1, barva_nebe);
     // A tank takes no damage from sinking: it just stands on the new surface.
     for (PlayerState& s : hrac)
-        s.y = povrch_pod(s);
+        s.y = radek_tanku(s.x);
     kresli_tank(c, 0, 0);
     kresli_tank(c, 1, 0);
     f.ukaz();

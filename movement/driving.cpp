@@ -1,23 +1,13 @@
 #include "movement/driving.h"
 
 #include "battlefield/drawing.h"
+#include "battlefield/terrain.h"
 #include "game/platform.h"
 #include "game/battlefield_view.h"
 #include "game/game_state.h"
 #include "movement/crates.h"
 #include "movement/driving_rules.h"
 
-#include <algorithm>
-
-namespace {
-
-// The ground row under a column; columns off the heightmap read its nearest end.
-int zem_pod(int sloupec)
-{
-    return vysky[static_cast<std::size_t>(std::clamp(sloupec, 0, static_cast<int>(vysky.size()) - 1))];
-}
-
-} // namespace
 
 void jizda_tanku(BojistePohled& f, int smer, int cil)
 {
@@ -40,7 +30,7 @@ void jizda_tanku(BojistePohled& f, int smer, int cil)
             f.nastav_naftu(p, h.nafta);
             kresli_tank(f.platno(), p, barva_nebe);
             h.x = od + i * plan.smer;
-            h.y = zem_pod(h.x - 15) + 1;
+            h.y = radek_tanku(h.x);
             kresli_tank(f.platno(), p, 0);
             if (plan.bedna && i + 1 == plan.kroku) {
                 seber_bonus(f);
