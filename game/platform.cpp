@@ -1,8 +1,9 @@
 #include "game/platform.h"
 
+#include "game/paced_sleeper.h"
+
 #include <QCoreApplication>
 #include <QDateTime>
-#include <algorithm>
 #include <chrono>
 #include <random>
 #include <thread>
@@ -15,27 +16,20 @@ class RealSleeper final : public Sleeper {
 public:
     void sleep_ms(int ms) override
     {
-        if (ms <= 0)
-            return;
         // The kernel may wake a sleeper up to its timer slack late, 50 us by default; a
         // flight sleeps a few hundred times in a row, and its pace is the sum of them.
         thread_local const bool presne = ::prctl(PR_SET_TIMERSLACK, 1000UL, 0UL, 0UL, 0UL) == 0;
         (void)presne;
-        // Even so each wake-up comes some tens of microseconds late: the next sleep is
-        // that much shorter, so that a run of pauses lasts what they asked for together.
-        using hodiny = std::chrono::steady_clock;
-        const auto chci = std::chrono::microseconds(ms * 1000) - zpozdeni_;
-        const auto od = hodiny::now();
-        if (chci > std::chrono::microseconds::zero())
-            std::this_thread::sleep_for(chci);
-        const auto spal = std::chrono::duration_cast<std::chrono::microseconds>(hodiny::now() - od);
-        zpozdeni_ = std::clamp(spal - chci, std::chrono::microseconds::zero(), nejvic_dluhu);
+        paced_.sleep_ms(ms);
     }
 
 private:
-    // A pause is never cut short by more than this.
-    static constexpr std::chrono::microseconds nejvic_dluhu{1000};
-    std::chrono::microseconds zpozdeni_{0};
+    PacedSleeper paced_{
+        [] {
+            return std::chrono::duration_cast<PacedSleeper::Micros>(
+                std::chrono::steady_clock::now().time_since_epoch());
+        },
+        [](PacedSleeper::Micros d) { std::this_thread::sleep_for(d); }};
 };
 
 class RealPump final : public MessagePump {
