@@ -17,10 +17,12 @@
 #include "shop/tarvana_obchod.h"
 #include "tests/support/stand_ins.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
+#include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
@@ -73,15 +75,22 @@ bool pockej_na_okno(QWidget* w)
 }
 
 // What the screen shows inside the window's frame (with the frame, where a window manager
-// draws one); the widget's own picture where the platform has no screen to read.
+// draws one). Where the platform has no screen to read (a Wayland client cannot), the
+// widget's own picture with the modal window that stands in front of it, where it was put.
 QImage snimek(QWidget* w)
 {
     const QRect r = w->frameGeometry();
     QPixmap p;
     if (QScreen* s = w->screen())
         p = s->grabWindow(0, r.x(), r.y(), r.width(), r.height());
-    if (p.isNull() || p.size() != r.size())
+    if (p.isNull() || p.size() != r.size()) {
         p = w->grab();
+        QWidget* pred = QApplication::activeModalWidget();
+        if (pred && pred != w && pred->isVisible()) {
+            QPainter malir(&p);
+            malir.drawPixmap(pred->geometry().topLeft() - w->geometry().topLeft(), pred->grab());
+        }
+    }
     return p.toImage();
 }
 
