@@ -32,17 +32,12 @@ if command -v xvfb-run >/dev/null; then
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "$bench" "$@"
 fi
 # A third report under a Wayland compositor, where weston and Qt's Wayland plugin are
-# installed: weston's headless backend needs no display or GPU. Its pixman renderer, as
-# its default renders nothing and keeps each buffer until the next frame, so that every
-# immediate repaint would wait for one (about 4 ms), which no real compositor does.
+# installed.
 if command -v weston >/dev/null && dpkg-query -W -f='${Status}' qt6-wayland 2>/dev/null | grep -q installed; then
   echo
   echo "== Wayland (QT_QPA_PLATFORM=wayland, weston headless)"
-  runtime="$(mktemp -d)"; chmod 700 "$runtime"
-  XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --use-pixman --socket=tarvana-bench \
-    --width=1280 --height=1024 >/dev/null 2>&1 & weston_pid=$!
-  for _ in $(seq 50); do [ -S "$runtime/tarvana-bench" ] && break; sleep 0.1; done
-  XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=tarvana-bench QT_QPA_PLATFORM=wayland "$bench" "$@" || true
-  kill "$weston_pid" 2>/dev/null || true
-  rm -rf "$runtime"
+  source scripts/wayland-session.sh
+  start_weston
+  wayland "$bench" "$@" || true
+  stop_weston
 fi

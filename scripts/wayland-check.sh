@@ -6,25 +6,17 @@
 #   - whole games play through: every test program that drives the real windows runs
 #     there, games at full speed included.
 # Usage: scripts/wayland-check.sh [build-dir]     exit 0 when every check passed
-#
-# weston runs with its pixman renderer. Its default on the headless backend renders
-# nothing and keeps each buffer until its next frame, so every immediate repaint of a
-# flight waits a frame (about 4 ms a step): a real compositor hands buffers back at once.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/wayland-session.sh
 build="${1:-build}"
 scripts/install-packages.sh weston qt6-wayland xvfb xauth imagemagick fonts-liberation2 >/dev/null
 [ -x "$build/tools/tarvana_screenshots" ] && [ -d "$build/tests" ] || scripts/setup.sh "$build" >/dev/null
 build="$(cd "$build" && pwd)"
 
-runtime="$(mktemp -d)"; chmod 700 "$runtime"
 shots="$(mktemp -d)"
-cleanup() { kill "$weston_pid" 2>/dev/null || true; rm -rf "$runtime" "$shots"; }
-XDG_RUNTIME_DIR="$runtime" weston --backend=headless-backend.so --use-pixman --socket=tarvana \
-  --width=1280 --height=1024 >"$runtime.log" 2>&1 & weston_pid=$!
-trap cleanup EXIT
-for _ in $(seq 50); do [ -S "$runtime/tarvana" ] && break; sleep 0.1; done
-wayland() { XDG_RUNTIME_DIR="$runtime" WAYLAND_DISPLAY=tarvana QT_QPA_PLATFORM=wayland "$@"; }
+trap 'stop_weston; rm -rf "$shots"' EXIT
+start_weston
 echo "weston $(weston --version | sed 's/^weston //'), Qt $(dpkg-query -W -f='${Version}' libqt6core6)"
 
 failed=0

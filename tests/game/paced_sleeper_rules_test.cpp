@@ -22,24 +22,31 @@ struct PauseRun {
     Micros last_end;
 };
 
+// A pretend clock whose sleeps wake `late` after what they were asked for.
+struct PretendTime {
+    Micros now{0};
+    Micros late{0};
+    std::vector<Micros> asked;
+    platform::PacedSleeper sleeper{[this] { return now; }, [this](Micros d) {
+                                       asked.push_back(d);
+                                       now += d + late;
+                                   }};
+};
+
 class PacedSleeperTest : public ::testing::TestWithParam<PauseRun> {};
 
 TEST_P(PacedSleeperTest, AsksTheSystemForWhatKeepsThePace)
 {
     const PauseRun& r = GetParam();
-    Micros now{0};
-    std::vector<Micros> asked;
-    platform::PacedSleeper s([&] { return now; }, [&](Micros d) {
-        asked.push_back(d);
-        now += d + r.late;
-    });
+    PretendTime t;
+    t.late = r.late;
     for (int i = 0; i < r.pauses; ++i) {
         if (i > 0)
-            now += r.between;
-        s.sleep_ms(r.pause_ms);
+            t.now += r.between;
+        t.sleeper.sleep_ms(r.pause_ms);
     }
-    EXPECT_EQ(asked, r.asked);
-    EXPECT_EQ(now, r.last_end);
+    EXPECT_EQ(t.asked, r.asked);
+    EXPECT_EQ(t.now, r.last_end);
 }
 
 using std::chrono::microseconds;
@@ -73,18 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PacedSleeper, NoPauseAsksNothingAndLeavesTheRunAlone)
 {
-    Micros now{0};
-    std::vector<Micros> asked;
-    platform::PacedSleeper s([&] { return now; }, [&](Micros d) {
-        asked.push_back(d);
-        now += d;
-    });
-    s.sleep_ms(15);
-    s.sleep_ms(0);
-    s.sleep_ms(-5);
-    now += microseconds(200);
-    s.sleep_ms(15);
-    EXPECT_EQ(asked, (std::vector<Micros>{microseconds(15000), microseconds(14800)}));
+    PretendTime t;
+    t.sleeper.sleep_ms(15);
+    t.sleeper.sleep_ms(0);
+    t.sleeper.sleep_ms(-5);
+    t.now += microseconds(200);
+    t.sleeper.sleep_ms(15);
+    EXPECT_EQ(t.asked, (std::vector<Micros>{microseconds(15000), microseconds(14800)}));
 }
 
 } // namespace
