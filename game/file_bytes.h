@@ -1,5 +1,6 @@
 #pragma once
-// Reading a data file's bytes for the checks that run before Qt sees the file.
+// Opening and reading the game's data files: the checks that run before Qt sees a file
+// read through here, and so do the sound output and the picture decoder after them.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
