@@ -1,5 +1,6 @@
 #pragma once
-// Reading a data file's bytes for the checks that run before Qt sees the file.
+// Opening and reading the game's data files: the checks that run before Qt sees a file
+// read through here, and so do the sound output and the picture decoder after them.
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -8,8 +9,34 @@
 // Reads up to n bytes at an offset into buf and returns how many it got.
 using CteniSouboru = std::function<std::size_t(std::int64_t od, void* buf, std::size_t n)>;
 
-// Opens a regular, readable file and hands its size and a reader to f. False, without
-// calling f, for a missing or unreadable file, a folder or anything else that is no file.
+// A data file open for reading, and only ever a regular file. Opening never waits: a
+// named pipe holds an ordinary open until some writer comes, which may be never, and a
+// device or a socket has no end to read to. Each of these, a link that loops or leads
+// nowhere, and a file that cannot be read all count as a file that is not there.
+class DatovySoubor {
+public:
+    explicit DatovySoubor(const std::string& soubor);
+    ~DatovySoubor();
+    DatovySoubor(const DatovySoubor&) = delete;
+    DatovySoubor& operator=(const DatovySoubor&) = delete;
+
+    explicit operator bool() const { return fd_ >= 0; }
+    // The size when it was opened.
+    std::int64_t velikost() const { return velikost_; }
+    // Up to n bytes from offset od, fewer at the end of the file. Reads by offset, so
+    // several readers may share the one open file.
+    std::size_t cti(std::int64_t od, void* buf, std::size_t n) const;
+    CteniSouboru ctecka() const;
+    // The descriptor, still owned here, for a reader that wants one (Qt's QFile).
+    int descriptor() const { return fd_; }
+
+private:
+    int fd_ = -1;
+    std::int64_t velikost_ = 0;
+};
+
+// Opens the file as above and hands its size and a reader to f. False, without calling
+// f, when it does not open.
 bool cti_soubor(const std::string& soubor,
                 const std::function<void(std::int64_t velikost, const CteniSouboru& cti)>& f);
 

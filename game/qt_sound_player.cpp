@@ -1,12 +1,13 @@
 // The real sound player (Qt Multimedia's audio output).
 //
-// Nothing here may make the window wait. The file's header is checked on the spot (a few
-// hundred bytes), so that a damaged file gets the system's sound at once, as a missing one
-// does. A file that passes is played by an audio output that lives in a thread of its
-// own: it reads the samples from disk as it plays them, goes on while the game sleeps
-// between animation steps, and whatever it meets, the window never waits for it. Only
-// the newest request counts, so sounds started faster than the output can follow are
-// dropped rather than queued up.
+// Nothing here may make the window wait. The file is opened once, on the spot, and only if
+// it is a regular file (a named pipe would hold the open for ever); its header is checked
+// there too (a few hundred bytes), so that a damaged file gets the system's sound at once,
+// as a missing one does. A file that passes is handed, still open, to an audio output that
+// lives in a thread of its own: it reads the samples as it plays them, goes on while the
+// game sleeps between animation steps, and whatever it meets, the window never waits for
+// it. Only the newest request counts, so sounds started faster than the output can follow
+// are dropped rather than queued up.
 //
 // Without a sound server the output cannot open and the sound plays into nothing: a
 // machine without audio stays silent instead of beeping.
@@ -17,7 +18,6 @@
 #include <QApplication>
 #include <QAudioFormat>
 #include <QAudioSink>
-#include <QFile>
 #include <QIODevice>
 #include <QMediaDevices>
 #include <QThread>
@@ -28,26 +28,16 @@
 
 namespace {
 
-// The samples of one file, read from disk only as far as the output has asked.
+// The samples of one file, read from it only as far as the output has asked.
 class WavData final : public QIODevice {
 public:
-    WavData(const QString& soubor, const WavZvuk& zvuk)
-        : soubor_(soubor), od_(zvuk.data_od), delka_(zvuk.data_delka)
+    WavData(std::shared_ptr<const DatovySoubor> soubor, const WavZvuk& zvuk)
+        : soubor_(std::move(soubor)), od_(zvuk.data_od), delka_(zvuk.data_delka)
     {
-    }
-
-    bool otevri()
-    {
-        return soubor_.open(QIODevice::ReadOnly) && soubor_.seek(od_) &&
-               QIODevice::open(QIODevice::ReadOnly);
+        QIODevice::open(QIODevice::ReadOnly);
     }
 
     qint64 size() const override { return delka_; }
-
-    bool seek(qint64 pos) override
-    {
-        return QIODevice::seek(pos) && soubor_.seek(od_ + pos);
-    }
 
 protected:
     qint64 readData(char* data, qint64 max) override
@@ -55,17 +45,17 @@ protected:
         const qint64 chci = std::min(max, delka_ - pos());
         if (chci <= 0)
             return 0;
-        const qint64 mam = soubor_.read(data, chci);
+        const auto mam = static_cast<qint64>(soubor_->cti(od_ + pos(), data, std::size_t(chci)));
         // The file shrank since it was checked: the sound ends where the file does.
         if (mam < chci)
-            delka_ = pos() + std::max<qint64>(mam, 0);
-        return std::max<qint64>(mam, 0);
+            delka_ = pos() + mam;
+        return mam;
     }
 
     qint64 writeData(const char*, qint64) override { return -1; }
 
 private:
-    QFile soubor_;
+    std::shared_ptr<const DatovySoubor> soubor_;
     qint64 od_;
     qint64 delka_;
 };
@@ -87,14 +77,10 @@ QAudioFormat format_zvuku(const WavZvuk& z)
 // Lives in the audio thread: at most one sound at a time.
 class Vystup final : public QObject {
 public:
-    void hraj(const QString& soubor, const WavZvuk& zvuk)
+    void hraj(std::shared_ptr<const DatovySoubor> soubor, const WavZvuk& zvuk)
     {
         zastav();
-        data_ = std::make_unique<WavData>(soubor, zvuk);
-        if (!data_->otevri()) {
-            data_.reset();
-            return;
-        }
+        data_ = std::make_unique<WavData>(std::move(soubor), zvuk);
         // No sound server, no device: the sound plays into nothing.
         const QAudioDevice zarizeni = QMediaDevices::defaultAudioOutput();
         if (zarizeni.isNull()) {
@@ -119,9 +105,9 @@ private:
     std::unique_ptr<QAudioSink> vystup_;
 };
 
+// A sound to play (its file open and checked), or nothing: stop.
 struct Pozadavek {
-    bool hrat = false;
-    QString soubor;
+    std::shared_ptr<const DatovySoubor> soubor;
     WavZvuk zvuk;
 };
 
@@ -148,7 +134,8 @@ public:
 
     void play(const std::string& file) override
     {
-        const auto zvuk = rozbor_wav_souboru(file);
+        auto soubor = std::make_shared<const DatovySoubor>(file);
+        const auto zvuk = *soubor ? rozbor_wav(soubor->velikost(), soubor->ctecka()) : std::nullopt;
         if (!zvuk) {
             // A missing or damaged file: nobody asked for silence, so the system's sound
             // stands in, and whatever played before is cut off as by any new sound.
@@ -156,7 +143,7 @@ public:
             pipnuti_();
             return;
         }
-        posli(Pozadavek{true, QString::fromStdString(file), *zvuk});
+        posli(Pozadavek{std::move(soubor), *zvuk});
     }
 
     void stop() override
@@ -169,7 +156,7 @@ private:
     void posli(Pozadavek p)
     {
         if (!vlakno_) {
-            if (!p.hrat)
+            if (!p.soubor)
                 return;
             spust_vlakno();
         }
@@ -192,8 +179,8 @@ private:
         }
         if (!p)
             return;
-        if (p->hrat)
-            vystup_->hraj(p->soubor, p->zvuk);
+        if (p->soubor)
+            vystup_->hraj(std::move(p->soubor), p->zvuk);
         else
             vystup_->zastav();
     }

@@ -1,18 +1,17 @@
 #include "game/tarvana_hra.h"
 
 #include "battlefield/drawing.h"
-#include "game/bitmap_file.h"
 #include "game/form_kit.h"
 #include "game/game_settings.h"
 #include "game/hints.h"
 #include "game/platform.h"
+#include "game/sky_picture.h"
 #include "game/turns.h"
 #include "shop/tarvana_obchod.h"
 
 #include <QCloseEvent>
 #include <QDir>
 #include <QImage>
-#include <QImageReader>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
@@ -356,16 +355,6 @@ namespace {
 
 const char* const soubor_nebe = "data/nebe.bmp";
 
-// A bitmap cut short still decodes, with the missing rows made up: such a file is as
-// unreadable as a missing one.
-bool nacti_nebe(QImage& obraz)
-{
-    if (!bmp_soubor_je_cely(soubor_nebe))
-        return false;
-    QImageReader cteni(QString::fromLatin1(soubor_nebe));
-    return cteni.read(&obraz) && !obraz.isNull();
-}
-
 } // namespace
 
 void Tform_hra::FormShow()
@@ -388,7 +377,7 @@ void Tform_hra::FormShow()
     }
 
     nebe = std::make_unique<QImage>();
-    if (!nacti_nebe(*nebe)) {
+    if (!nacti_obrazek_nebe(soubor_nebe, *nebe)) {
         // Without its sky the game does not start; the window stays, to be closed.
         nebe.reset();
         QMessageBox chyba(QMessageBox::Critical, QStringLiteral("Tarvana"),

@@ -1,6 +1,8 @@
-// Every data file, damaged every way a copy of data/ can come damaged: the game plays a
-// scripted game (start, a shop visit, a drive, a nuke and the computer's answer, a shot
-// off the side, a crate, a round end) and closes. A damaged sound gets the system's
+// Every data file, damaged every way a copy of data/ can come damaged, special files
+// included (a named pipe, a socket, links to a device and to themselves: opening any of
+// them must not hold up the window): the game plays a scripted game (start, a shop
+// visit, a drive, a nuke and the computer's answer, a shot off the side, a crate, a round
+// end) and closes. A damaged sound gets the system's
 // sound each time it is played, a damaged sky picture stops the game with its message,
 // and nothing ever hangs.
 #include "combat/ballistics.h"
@@ -21,9 +23,10 @@ namespace {
 
 const char* const soubory[] = {"nebe.bmp",  "start.wav", "vystrel.wav", "nuke.wav", "vybuch.wav",
                                "smich.wav", "motor.wav", "bonus.wav",   "nakup.wav"};
-const Poskozeni poskozeni[] = {Poskozeni::chybi,     Poskozeni::prazdny, Poskozeni::jen_hlavicka,
-                               Poskozeni::tretina,   Poskozeni::smeti,   Poskozeni::necitelny,
-                               Poskozeni::slozka,    Poskozeni::velky};
+const Poskozeni poskozeni[] = {Poskozeni::chybi,   Poskozeni::prazdny, Poskozeni::jen_hlavicka,
+                               Poskozeni::tretina, Poskozeni::smeti,   Poskozeni::necitelny,
+                               Poskozeni::slozka,  Poskozeni::velky,   Poskozeni::roura,
+                               Poskozeni::na_nuly, Poskozeni::smycka,  Poskozeni::soket};
 
 struct Pripad {
     const char* soubor;

@@ -2,9 +2,16 @@
 // field by field, so that each case says which promise the file breaks.
 #include "game/bitmap_file.h"
 #include "game/wav_file.h"
+#include "tests/support/damaged_files.h"
+#include "tests/support/watchdog.h"
 
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -166,14 +173,12 @@ TEST(WavCheck, FileOnDiskThatIsNoFileIsNoSound)
 
 namespace {
 
-// A 24-bit bitmap: 14 bytes of file header, a 40-byte info header, rows padded to 4 bytes.
-std::string bmp(std::int32_t width, std::int32_t height, std::uint16_t bits = 24,
-                std::uint32_t compression = 0, std::uint32_t image_size = 0)
+// The file and info headers of a bitmap: 14 + 40 bytes, pixels right after them.
+std::string bmp_headers(std::int32_t width, std::int32_t height, std::uint16_t bits,
+                        std::uint32_t compression, std::uint32_t pixel_bytes)
 {
-    const std::int64_t row = (std::int64_t(bits) * width + 31) / 32 * 4;
-    const std::int64_t pixels = compression == 0 ? row * std::abs(height) : image_size;
     std::string s = "BM";
-    put32(s, std::uint32_t(54 + pixels));
+    put32(s, 54 + pixel_bytes);
     put32(s, 0);
     put32(s, 54);
     put32(s, 40);
@@ -182,12 +187,26 @@ std::string bmp(std::int32_t width, std::int32_t height, std::uint16_t bits = 24
     put16(s, 1);
     put16(s, bits);
     put32(s, compression);
-    put32(s, image_size);
+    put32(s, compression == 0 ? 0 : pixel_bytes);
     put32(s, 2835);
     put32(s, 2835);
     put32(s, 0);
     put32(s, 0);
-    return s + std::string(std::size_t(pixels), '\x7f');
+    return s;
+}
+
+// A 24-bit bitmap: rows padded to 4 bytes.
+std::string bmp(std::int32_t width, std::int32_t height, std::uint16_t bits = 24)
+{
+    const std::int64_t row = (std::int64_t(bits) * width + 31) / 32 * 4;
+    const std::uint32_t pixels = std::uint32_t(row * std::abs(height));
+    return bmp_headers(width, height, bits, 0, pixels) + std::string(pixels, '\x7f');
+}
+
+// A run-length compressed bitmap: 8 bits a pixel (compression 1) or 4 (compression 2).
+std::string rle(std::int32_t width, std::int32_t height, std::uint16_t bits, const std::string& stream)
+{
+    return bmp_headers(width, height, bits, bits == 8 ? 1 : 2, std::uint32_t(stream.size())) + stream;
 }
 
 bool whole(const std::string& bytes)
@@ -218,10 +237,47 @@ TEST(BitmapCheck, APictureCutShortIsTold)
         {"top-down, cut", bmp(3, -2).substr(0, 70), false},
         {"8-bit rows padded", bmp(5, 3, 8), true},
         {"8-bit rows padded, cut", bmp(5, 3, 8).substr(0, 54 + 23), false},
-        {"compressed, as big as it says", bmp(4, 4, 8, 1, 20), true},
-        {"compressed, cut", bmp(4, 4, 8, 1, 20).substr(0, 60), false},
         {"not a bitmap: left to the picture loader", "\x89PNG and more", true},
         {"nothing", "", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(whole(c.file), c.whole);
+    }
+}
+
+// A run-length stream says nothing of its length in advance: it is whole only if its end
+// code (0 1), or the end of its last line (0 0), comes before the end of the file.
+TEST(BitmapCheck, ARunLengthPictureCutBeforeItsEndIsTold)
+{
+    using namespace std::string_literals;
+    // 4 x 2 at 8 bits: a run of 4 of colour 5, end of line; a literal run of 3 (padded to
+    // a whole word), a run of 1, end of picture.
+    const std::string rle8 = "\x04\x05\0\0"s + "\0\x03\x01\x02\x03\0"s + "\x01\x09\0\x01"s;
+    // 5 x 2 at 4 bits: a literal run of 5 pixels takes 3 bytes and a pad byte.
+    const std::string rle4 = "\0\x05\x12\x34\x50\0"s + "\0\0"s + "\x05\x77\0\x01"s;
+    // 4 x 3: a skip of 1 right and 2 down lands on the last row, which its end of line closes.
+    const std::string skip = "\0\x02\x01\x02"s + "\x03\x05\0\0"s;
+    const struct {
+        const char* what;
+        std::string file;
+        bool whole;
+    } cases[] = {
+        {"8 bits, whole", rle(4, 2, 8, rle8), true},
+        {"8 bits, end code missing", rle(4, 2, 8, rle8.substr(0, rle8.size() - 2)), false},
+        {"8 bits, cut inside the literal run", rle(4, 2, 8, rle8.substr(0, 7)), false},
+        {"8 bits, cut before the literal run's pad byte", rle(4, 2, 8, rle8.substr(0, 9)), false},
+        {"8 bits, cut between a run's count and its colour", rle(4, 2, 8, rle8.substr(0, 11)), false},
+        {"8 bits, only the first line", rle(4, 2, 8, rle8.substr(0, 4)), false},
+        {"8 bits, every line ended, no end code", rle(4, 2, 8, rle8.substr(0, 4) + "\x04\x01\0\0"s), true},
+        {"8 bits, bytes after the end code", rle(4, 2, 8, rle8 + std::string(100, '\0')), true},
+        {"8 bits, a skip to the last row", rle(4, 3, 8, skip), true},
+        {"8 bits, cut inside a skip", rle(4, 3, 8, skip.substr(0, 3)), false},
+        {"4 bits, whole", rle(5, 2, 4, rle4), true},
+        {"4 bits, cut before the literal run's pad byte", rle(5, 2, 4, rle4.substr(0, 5)), false},
+        {"4 bits, end code missing", rle(5, 2, 4, rle4.substr(0, rle4.size() - 2)), false},
+        {"headers only", rle(4, 2, 8, ""), false},
+        {"a stream far longer than the file says", rle(4, 2, 8, std::string(70000, '\x01')), false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -233,4 +289,51 @@ TEST(BitmapCheck, FileOnDiskThatIsNoFileIsNotWhole)
 {
     EXPECT_FALSE(bmp_soubor_je_cely("/nonexistent/nebe.bmp"));
     EXPECT_FALSE(bmp_soubor_je_cely("/"));
+}
+
+// Only a regular file opens, through links too, and nothing waits on the way: a named
+// pipe once held the open, and with it the window, until a writer came.
+TEST(DataFile, OnlyARegularFileOpensAndNothingWaits)
+{
+    char tmpl[] = "/tmp/tarvana-data-XXXXXX";
+    ASSERT_TRUE(::mkdtemp(tmpl));
+    const std::string dir = tmpl;
+    auto in = [&](const char* name) { return dir + "/" + name; };
+    {
+        FILE* f = std::fopen(in("file").c_str(), "wb");
+        ASSERT_TRUE(f);
+        std::fputs("RIFF", f);
+        std::fclose(f);
+    }
+    ASSERT_EQ(::mkfifo(in("fifo").c_str(), 0644), 0);
+    ASSERT_TRUE(zanech_soket(QByteArray::fromStdString(in("socket"))));
+    ASSERT_EQ(::symlink("/dev/zero", in("zero").c_str()), 0);
+    ASSERT_EQ(::symlink(in("loop").c_str(), in("loop").c_str()), 0);
+    ASSERT_EQ(::symlink(in("none").c_str(), in("dangling").c_str()), 0);
+    ASSERT_EQ(::symlink(in("fifo").c_str(), in("to-fifo").c_str()), 0);
+    ASSERT_EQ(::symlink(in("file").c_str(), in("to-file").c_str()), 0);
+    ASSERT_EQ(::mkdir(in("folder").c_str(), 0755), 0);
+
+    const struct {
+        const char* name;
+        bool opens;
+    } cases[] = {
+        {"file", true},     {"to-file", true},  {"fifo", false},     {"to-fifo", false},
+        {"socket", false},  {"zero", false},    {"loop", false},     {"dangling", false},
+        {"folder", false},  {"none", false},
+    };
+    Hlidac hlidac(20, "opening a special file waited");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const DatovySoubor f(in(c.name));
+        EXPECT_EQ(bool(f), c.opens);
+        if (!f)
+            continue;
+        char b[8] = {};
+        EXPECT_EQ(f.velikost(), 4);
+        EXPECT_EQ(f.cti(1, b, sizeof b), 3u);
+        EXPECT_STREQ(b, "IFF");
+        EXPECT_EQ(f.cti(4, b, sizeof b), 0u);
+    }
+    std::filesystem::remove_all(dir);
 }

@@ -1,11 +1,14 @@
 // The files the game reads from data/ beside its working directory: present, readable,
-// and in the forms the picture loader and the sound player accept.
+// and in the forms the picture loader and the sound player accept; and the sky loader,
+// which must not take a compressed picture cut short for a whole one.
 #include "game/colors.h"
+#include "game/sky_picture.h"
 
 #include <QByteArray>
 #include <QFile>
 #include <QImage>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <gtest/gtest.h>
 
@@ -127,4 +130,66 @@ TEST(DataFiles, SkyPictureCoversTheBandAndMeetsThePlainSky)
     const QRgb plain = qRgb(barva_nebe & 0xFF, (barva_nebe >> 8) & 0xFF, (barva_nebe >> 16) & 0xFF);
     for (int x = 0; x < 790; x += 7)
         ASSERT_EQ(sky.pixel(x, 199) & 0xFFFFFF, plain & 0xFFFFFF) << "column " << x;
+}
+
+namespace {
+
+// A 4 x 2 bitmap of 8 bits a pixel, run-length compressed, with a palette of four
+// colours: black, red, green, blue.
+QByteArray rle8_picture(const QByteArray& stream)
+{
+    QByteArray b(70, '\0');
+    b[0] = 'B';
+    b[1] = 'M';
+    qToLittleEndian<std::uint32_t>(std::uint32_t(70 + stream.size()), b.data() + 2);
+    qToLittleEndian<std::uint32_t>(70, b.data() + 10);
+    qToLittleEndian<std::uint32_t>(40, b.data() + 14);
+    qToLittleEndian<std::int32_t>(4, b.data() + 18);
+    qToLittleEndian<std::int32_t>(2, b.data() + 22);
+    qToLittleEndian<std::uint16_t>(1, b.data() + 26);
+    qToLittleEndian<std::uint16_t>(8, b.data() + 28);
+    qToLittleEndian<std::uint32_t>(1, b.data() + 30);
+    qToLittleEndian<std::uint32_t>(std::uint32_t(stream.size()), b.data() + 34);
+    qToLittleEndian<std::uint32_t>(4, b.data() + 46);
+    const char palette[] = {0, 0, 0, 0, 0, 0, '\xff', 0, 0, '\xff', 0, 0, '\xff', 0, 0, 0};
+    b.replace(54, 16, palette, 16);
+    return b + stream;
+}
+
+} // namespace
+
+TEST(SkyLoader, RunLengthPictureCutShortIsRefused)
+{
+    // Bottom row first: four red pixels and its end of line; then the top row as a
+    // literal run green, blue, green, blue; then the end code.
+    const QByteArray bottom("\x04\x01\x00\x00", 4);
+    const QByteArray top("\x00\x04\x02\x03\x02\x03", 6);
+    const QByteArray end("\x00\x01", 2);
+    const struct {
+        const char* what;
+        QByteArray stream;
+        bool loads;
+    } cases[] = {
+        {"whole", bottom + top + end, true},
+        {"end code missing", bottom + top, false},
+        {"top row missing", bottom, false},
+    };
+    QTemporaryDir dir;
+    const std::string path = dir.filePath(QStringLiteral("nebe.bmp")).toStdString();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QFile f(QString::fromStdString(path));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(rle8_picture(c.stream));
+        f.close();
+        QImage sky;
+        ASSERT_EQ(nacti_obrazek_nebe(path, sky), c.loads);
+        if (!c.loads)
+            continue;
+        ASSERT_EQ(sky.size(), QSize(4, 2));
+        EXPECT_EQ(sky.pixel(0, 1), qRgb(255, 0, 0));
+        EXPECT_EQ(sky.pixel(3, 1), qRgb(255, 0, 0));
+        EXPECT_EQ(sky.pixel(0, 0), qRgb(0, 255, 0));
+        EXPECT_EQ(sky.pixel(1, 0), qRgb(0, 0, 255));
+    }
 }

@@ -4,11 +4,18 @@
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <QtEndian>
 
 #include <cstdint>
+#include <cstring>
 #include <random>
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 enum class Poskozeni {
     chybi,        // not there at all
@@ -19,6 +26,10 @@ enum class Poskozeni {
     necitelny,    // no read permission
     slozka,       // a folder of that name
     velky,        // grown to 50 MB
+    roura,        // a named pipe, which nobody ever writes
+    na_nuly,      // a link to /dev/zero
+    smycka,       // a link to itself
+    soket,        // a socket, as a server leaves it behind
 };
 
 inline const char* nazev_poskozeni(Poskozeni p)
@@ -32,6 +43,10 @@ inline const char* nazev_poskozeni(Poskozeni p)
     case Poskozeni::necitelny: return "unreadable";
     case Poskozeni::slozka: return "a folder";
     case Poskozeni::velky: return "50 MB";
+    case Poskozeni::roura: return "named pipe";
+    case Poskozeni::na_nuly: return "link to /dev/zero";
+    case Poskozeni::smycka: return "link loop";
+    case Poskozeni::soket: return "socket";
     }
     return "?";
 }
@@ -68,9 +83,25 @@ inline QByteArray zvetseny(const QByteArray& b)
     return out;
 }
 
+// A socket file bound at the path and left there.
+inline bool zanech_soket(const QByteArray& cesta)
+{
+    sockaddr_un a{};
+    a.sun_family = AF_UNIX;
+    if (std::size_t(cesta.size()) >= sizeof a.sun_path)
+        return false;
+    std::memcpy(a.sun_path, cesta.constData(), std::size_t(cesta.size()));
+    const int s = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const bool ok = s >= 0 && ::bind(s, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
+    if (s >= 0)
+        ::close(s);
+    return ok;
+}
+
 // Damages `cesta` in place. False if the file system would not let it.
 inline bool poskod(const QString& cesta, Poskozeni p)
 {
+    const QByteArray mistni = QFile::encodeName(cesta);
     QFile f(cesta);
     QByteArray puvodni;
     if (f.open(QIODevice::ReadOnly))
@@ -84,6 +115,16 @@ inline bool poskod(const QString& cesta, Poskozeni p)
         return QFile::remove(cesta) && QDir().mkpath(cesta);
     case Poskozeni::necitelny:
         return f.setPermissions(QFileDevice::WriteOwner);
+    case Poskozeni::roura:
+        return QFile::remove(cesta) && ::mkfifo(mistni.constData(), 0644) == 0;
+    case Poskozeni::na_nuly:
+        return QFile::remove(cesta) && ::symlink("/dev/zero", mistni.constData()) == 0;
+    case Poskozeni::smycka:
+        // The link names itself by its bare name, which resolves beside it: to itself.
+        return QFile::remove(cesta) &&
+               ::symlink(QFile::encodeName(QFileInfo(cesta).fileName()).constData(), mistni.constData()) == 0;
+    case Poskozeni::soket:
+        return QFile::remove(cesta) && zanech_soket(mistni);
     case Poskozeni::prazdny: break;
     case Poskozeni::jen_hlavicka: nove = puvodni.left(konec_hlavicek(puvodni)); break;
     case Poskozeni::tretina: nove = puvodni.left(puvodni.size() / 3); break;
