@@ -67,10 +67,10 @@ void chybove_hlaseni(QWidget* parent, const char* text)
 }
 
 // The status line of the network link, shown at once.
-void ukaz_stav(QLabel* stav, const QString& text)
+void ukaz_stav(QLabel* stitek, const QString& text)
 {
-    stav->setText(text);
-    stav->repaint();
+    stitek->setText(text);
+    stitek->repaint();
 }
 
 void povol(std::initializer_list<QWidget*> prvky, bool ano)
