@@ -1,8 +1,10 @@
 #include "settings/tarvana_nastaveni.h"
 
+#include "game/exceptions.h"
 #include "game/form_kit.h"
 #include "game/game_state.h"
 #include "game/hints.h"
+#include "settings/network_link.h"
 
 #include <QApplication>
 #include <QFocusEvent>
@@ -11,6 +13,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
+#include <QTcpSocket>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <initializer_list>
 
 Tform_nastaveni* form_nastaveni = nullptr;
@@ -48,11 +53,24 @@ QIcon glyf_ok()
     return ikona;
 }
 
-void zprava(QWidget* parent, const QString& text)
+void zprava(QWidget* parent, const QString& text, QMessageBox::Icon ikona = QMessageBox::NoIcon,
+            const QString& titulek = QApplication::applicationName())
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), text, QMessageBox::Ok,
-                    parent);
+    QMessageBox box(ikona, titulek, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+// The network operations' failures.
+void chybove_hlaseni(QWidget* parent, const char* text)
+{
+    zprava(parent, QString::fromLatin1(text), QMessageBox::Critical, QStringLiteral("Chyba"));
+}
+
+// The status line of the network link, shown at once.
+void ukaz_stav(QLabel* stitek, const QString& text)
+{
+    stitek->setText(text);
+    stitek->repaint();
 }
 
 void povol(std::initializer_list<QWidget*> prvky, bool ano)
@@ -70,7 +88,8 @@ const Tform_nastaveni* odpovida = nullptr;
 
 } // namespace
 
-Tform_nastaveni::Tform_nastaveni(QWidget* parent) : QDialog(parent)
+Tform_nastaveni::Tform_nastaveni(QWidget* parent)
+    : QDialog(parent), sitove_spojeni(new SitoveSpojeni(this))
 {
     odpovida = this;
     nastaveni_hry = [this] { return nastaveni(); };
@@ -313,14 +332,14 @@ void Tform_nastaveni::nastav_vnejsi_sirku(int sirka)
 void Tform_nastaveni::mistni_hra(bool proti_pocitaci, const QString& informace)
 {
     nastav_vnejsi_sirku(sirka_bez_logu);
-    deaktivuj_sockety();
+    sitove_spojeni->zavri_server();
+    sitove_spojeni->zavri_klienta();
     povol({rdb_trenink, rdb_zacatecnik, rdb_pokrocily, rdb_profesional, rdb_expert},
           proti_pocitaci);
     povol({edt_jmeno1, edt_jmeno2}, true);
     povol({rdb_server, rdb_klient, btn_server, btn_klient, edt_adresa}, false);
     lbl_informace->setText(informace);
-    lbl_info_internet->setText(QStringLiteral("Neni aktivni."));
-    lbl_info_internet->repaint();
+    ukaz_stav(lbl_info_internet, QStringLiteral("Neni aktivni."));
     btn_ok->setEnabled(true);
 }
 
@@ -338,19 +357,9 @@ void Tform_nastaveni::rdb_internetClick()
 {
     nastav_vnejsi_sirku(sirka_s_logem);
     povol({rdb_trenink, rdb_zacatecnik, rdb_pokrocily, rdb_profesional, rdb_expert}, false);
-    povol({rdb_server, rdb_klient}, true);
-    if (rdb_server->isChecked()) {
-        btn_server->setEnabled(true);
-        povol({edt_adresa, edt_jmeno2}, false);
-    }
-    if (rdb_klient->isChecked()) {
-        povol({btn_klient, edt_adresa}, true);
-        edt_jmeno1->setEnabled(false);
-    }
+    obnov_role();
     lbl_informace->setText(QStringLiteral("Vytvareni hry pro 2 hrace pres internet..."));
-    lbl_info_internet->setText(QStringLiteral("Zvolte typ pripojeni pres internet."));
-    lbl_info_internet->repaint();
-    btn_ok->setEnabled(false);
+    ukaz_stav(lbl_info_internet, QStringLiteral("Zvolte typ pripojeni pres internet."));
 }
 
 // This computer hosts the game; its user is player 1.
@@ -415,4 +424,178 @@ bool Tform_nastaveni::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// --- the network link
+
+void Tform_nastaveni::zaloz_sit()
+{
+    // A log that only grows needs no undo history beside it.
+    mmb_internet->document()->setUndoRedoEnabled(false);
+    connect(sitove_spojeni, &SitoveSpojeni::radek, this, [this](const QString& text) {
+        QTextCursor kurzor(mmb_internet->document());
+        kurzor.movePosition(QTextCursor::Start);
+        kurzor.insertText(text + QLatin1Char('\n'));
+    });
+    const auto udalost = [this](auto signal, auto obsluha) {
+        connect(sitove_spojeni, signal, this, obsluha);
+    };
+    udalost(&SitoveSpojeni::client_lookup, &Tform_nastaveni::client_socketLookup);
+    udalost(&SitoveSpojeni::client_connecting, &Tform_nastaveni::client_socketConnecting);
+    udalost(&SitoveSpojeni::client_connect, &Tform_nastaveni::client_socketConnect);
+    udalost(&SitoveSpojeni::client_disconnect, &Tform_nastaveni::client_socketDisconnect);
+    udalost(&SitoveSpojeni::server_listen, &Tform_nastaveni::server_socketListen);
+    udalost(&SitoveSpojeni::server_get_socket, &Tform_nastaveni::server_socketGetSocket);
+    udalost(&SitoveSpojeni::server_accept, &Tform_nastaveni::server_socketAccept);
+    udalost(&SitoveSpojeni::server_client_connect, &Tform_nastaveni::server_socketClientConnect);
+    udalost(&SitoveSpojeni::server_client_disconnect,
+            &Tform_nastaveni::server_socketClientDisconnect);
+    udalost(&SitoveSpojeni::server_client_error, &Tform_nastaveni::server_socketClientError);
+    udalost(&SitoveSpojeni::server_client_read, &Tform_nastaveni::server_socketClientRead);
+    udalost(&SitoveSpojeni::server_client_write, &Tform_nastaveni::server_socketClientWrite);
+}
+
+void Tform_nastaveni::zrus_sit()
+{
+    // The window is going away: the link closes its sockets without a word to it.
+    sitove_spojeni->disconnect(this);
+    delete sitove_spojeni;
+}
+
+namespace {
+constexpr char server_uz_bezi[] = "Chyba: Jeden server je jiz na tomto pocitaci aktivni!";
+constexpr char spojeni_selhalo[] = "Chyba: Spojeni se serverem bylo neuspesne!";
+}  // namespace
+
+void Tform_nastaveni::btn_serverClick()
+{
+    if (!sitove_spojeni->spust_server()) {
+        chybove_hlaseni(this, server_uz_bezi);
+        return;
+    }
+    ukaz_stav(lbl_info_internet, QStringLiteral("Cekani na spoluhrace..."));
+}
+
+void Tform_nastaveni::btn_klientClick()
+{
+    // An active client keeps its connection; its button is locked while it lasts.
+    if (sitove_spojeni->klient_aktivni())
+        return;
+    ukaz_stav(lbl_info_internet, QStringLiteral("Pripojovani ke hre pres internet..."));
+    if (!sitove_spojeni->pripoj(edt_adresa->text()))
+        chybove_hlaseni(this, spojeni_selhalo);
+}
+
+bool Tform_nastaveni::ohlas(const QString& udalost)
+{
+    if (!isVisible())
+        return false;
+    sitove_spojeni->zapis(udalost);
+    return true;
+}
+
+void Tform_nastaveni::zamkni_role()
+{
+    povol({btn_server, btn_klient, edt_adresa, rdb_server, rdb_klient}, false);
+}
+
+void Tform_nastaveni::obnov_role()
+{
+    btn_ok->setEnabled(false);
+    povol({rdb_server, rdb_klient}, true);
+    if (rdb_server->isChecked()) {
+        btn_server->setEnabled(true);
+        povol({edt_adresa, edt_jmeno2}, false);
+    }
+    if (rdb_klient->isChecked()) {
+        povol({btn_klient, edt_adresa}, true);
+        edt_jmeno1->setEnabled(false);
+    }
+}
+
+void Tform_nastaveni::ohlas_preruseni(const QString& udalost)
+{
+    if (!ohlas(udalost))
+        return;
+    obnov_role();
+    ukaz_stav(lbl_info_internet, QStringLiteral("Spojeni preruseno!"));
+}
+
+// Every handler below does nothing while the settings window is hidden, except closing
+// its socket where that is always done.
+
+void Tform_nastaveni::client_socketLookup()
+{
+    if (ohlas(QStringLiteral(" Client Socket - Lookup")))
+        zamkni_role();
+}
+
+void Tform_nastaveni::client_socketConnecting()
+{
+    ohlas(QStringLiteral(" Client Socket - Connecting"));
+}
+
+void Tform_nastaveni::client_socketConnect()
+{
+    if (!ohlas(QStringLiteral(" Client Socket - Connect")))
+        return;
+    sitove_spojeni->zapis_spojeni(*sitove_spojeni->client_socket);
+    ukaz_stav(lbl_info_internet, QStringLiteral("Spojeni se serverem bylo uspesne!"));
+}
+
+void Tform_nastaveni::client_socketDisconnect()
+{
+    sitove_spojeni->odpoj_klienta();
+    ohlas_preruseni(QStringLiteral(" Client Socket - Disconnect"));
+}
+
+void Tform_nastaveni::server_socketListen()
+{
+    if (ohlas(QStringLiteral(" Server Socket - Listen")))
+        zamkni_role();
+}
+
+void Tform_nastaveni::server_socketAccept()
+{
+    if (ohlas(QStringLiteral(" Server Socket - Accept")))
+        ukaz_stav(lbl_info_internet, QStringLiteral("Spojeni s klientem bylo uspesne!"));
+}
+
+void Tform_nastaveni::server_socketClientConnect(QTcpSocket* klient)
+{
+    if (ohlas(QStringLiteral(" Server Socket - Client Connect")))
+        sitove_spojeni->zapis_spojeni(*klient);
+}
+
+void Tform_nastaveni::server_socketClientDisconnect(QTcpSocket*)
+{
+    if (!ohlas(QStringLiteral(" Server Socket - Client Disconnect")))
+        return;
+    btn_ok->setEnabled(false);
+    ukaz_stav(lbl_info_internet, QStringLiteral("Klient se odpojil! Cekani na pripojeni..."));
+}
+
+void Tform_nastaveni::server_socketClientError(QTcpSocket* klient)
+{
+    const QString chyba = klient ? klient->errorString() : QString();
+    sitove_spojeni->zavri_server();
+    ohlas_preruseni(QStringLiteral(" Server Socket - Client Error"));
+    // The error stays an error after the handler: it is reported like any other.
+    ukaz_vyjimku(chyba);
+}
+
+void Tform_nastaveni::server_socketClientRead(QTcpSocket*)
+{
+    ohlas(QStringLiteral(" Server Socket - Client Read"));
+}
+
+void Tform_nastaveni::server_socketClientWrite(QTcpSocket*)
+{
+    ohlas(QStringLiteral(" Server Socket - Client Write"));
+}
+
+void Tform_nastaveni::server_socketGetSocket()
+{
+    // No socket object of our own: the connection is Qt's plain QTcpSocket.
+    ohlas(QStringLiteral(" Server Socket - GetSocket"));
 }

@@ -13,8 +13,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-class QTcpServer;
 class QTcpSocket;
+class SitoveSpojeni;
 
 class Tform_nastaveni : public QDialog {
     Q_OBJECT
@@ -69,9 +69,8 @@ public:
     QScrollBar* scr_rychlost;
     QLabel* lbl_rychla;
 
-    // The network link (reached only when rdb_internet is enabled).
-    QTcpServer* server_socket = nullptr;
-    QTcpSocket* client_socket = nullptr;
+    // The network link with its two sockets (reached only when rdb_internet is enabled).
+    SitoveSpojeni* const sitove_spojeni;
 
     // --- handlers of the window
     void rdb_clovek_pocitacClick();
@@ -83,20 +82,16 @@ public:
     void edt_jmeno2Exit();
     void btn_okClick();
     void CheckBox1Click();
-
-    // --- the network link (settings/network_link.cpp)
     void btn_serverClick();
     void btn_klientClick();
-    void deaktivuj_sockety();   // both sockets off, as choosing a local game type does
 
-    // --- socket events (settings/network_link.cpp)
+    // --- socket events. The client connects synchronously and is told nothing once
+    // connected, so it has no read, write or error event; the server serves every
+    // connection on this thread, so it has no thread events.
     void client_socketLookup();
     void client_socketConnecting();
     void client_socketConnect();
     void client_socketDisconnect();
-    void client_socketError();
-    void client_socketRead();
-    void client_socketWrite();
     void server_socketListen();
     void server_socketAccept();
     void server_socketClientConnect(QTcpSocket* klient);
@@ -105,9 +100,6 @@ public:
     void server_socketClientRead(QTcpSocket* klient);
     void server_socketClientWrite(QTcpSocket* klient);
     void server_socketGetSocket();
-    void server_socketGetThread();
-    void server_socketThreadStart();
-    void server_socketThreadEnd();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,7 +108,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
-    void zaloz_sit();           // creates the sockets and connects their events
+    void zaloz_sit();           // connects the network link's events to their handlers
     void zrus_sit();
     // The name check of one field against the other, shared by both fields.
     void zkontroluj_jmeno(QLineEdit* pole, QLineEdit* druhe);
@@ -125,11 +117,14 @@ private:
     // The window's outer width; the frame is taken as 3 pixels on each side.
     void nastav_vnejsi_sirku(int sirka);
     bool kontrola_bezi_ = false;
-    // The network link's own (settings/network_link.cpp).
-    void zavri_klienta();   // closes the client; its disconnect event comes once
-    void zavri_server();    // stops listening and drops the accepted connections
-    void prijmi_spojeni();
-    bool klient_aktivni_ = false;
+    // Logs a socket event if the window is visible; an event that was not logged has no
+    // other effect.
+    bool ohlas(const QString& udalost);
+    // The role controls as the network game type has them, the OK button disabled.
+    void obnov_role();
+    void zamkni_role();
+    // The common end of a connection that was closed or failed.
+    void ohlas_preruseni(const QString& udalost);
 };
 
 extern Tform_nastaveni* form_nastaveni;
