@@ -81,6 +81,21 @@ TEST_F(KeyboardTest, AClickOnABarLeavesTheFocusWhereItWas)
     EXPECT_EQ(window->scr_uhel1->value(), 46) << "the click moved the bar";
 }
 
+TEST_F(KeyboardTest, ABarShowsTheFocusOnlyWhenTheKeyboardBroughtIt)
+{
+    QScrollBar* s = window->scr_uhel1;
+    const QImage bez = s->grab().toImage();
+    s->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(s->hasFocus());
+    EXPECT_NE(s->grab().toImage(), bez) << "no focus frame after Tab";
+    window->btn_pal->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(s->grab().toImage(), bez);
+    // The settings' speed bar takes the focus from a click as well: no frame then.
+    s->setFocus(Qt::MouseFocusReason);
+    ASSERT_TRUE(s->hasFocus());
+    EXPECT_EQ(s->grab().toImage(), bez);
+}
+
 // Left and Right move the slider that way, Home and End to that end; Up and Page Up raise
 // the number the player reads beside the bar, Down and Page Down lower it. Player 1's angle
 // reads 90 less the position, so there the two disagree with the position.
