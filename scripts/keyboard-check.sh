@@ -112,6 +112,11 @@ keys Return
 field=$(find_window "Tarvana - Mervoss" 784) || { echo "FAIL  no battlefield"; exit 1; }
 check "Enter on the menu starts a game" "gone 'Tarvana - Mervoss' 292"
 focus "$field"
+# Player 1's turn is open once its weapon box no longer looks like player 2's, disabled.
+for _ in $(seq 100); do
+  [ "$(pixels "$field" 56 480 105 21)" != "$(pixels "$field" 512 480 105 21)" ] && break
+  sleep 0.2
+done
 settled "$field" 336 432 49 25
 ready=$(pixels "$field" 336 432 49 25)
 
