@@ -108,3 +108,9 @@ void Tform_hra::img_krajinaMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X
     // A crate may have brought energy.
     popis_bojiste(*this);
 }
+
+void Tform_hra::klavesa_jizdy(int smer)
+{
+    const PlayerState& h = hrac[na_tahu];
+    img_krajinaMouseUp(Qt::NoButton, Qt::NoModifier, h.x - 15 + smer * krok_jizdy, 0);
+}

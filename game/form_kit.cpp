@@ -1,6 +1,11 @@
 #include "game/form_kit.h"
 
 #include <QEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <QMargins>
 #include <QScreen>
 #include <QWindow>
@@ -212,13 +217,93 @@ QCheckBox* zaskrtavatko(QWidget* parent, int x, int y, const QString& text)
     return volba<QCheckBox>(parent, x, y, text);
 }
 
+namespace {
+
+// Qt's own keys move a horizontal scroll bar's slider against the arrows, the way a view
+// scrolls. These follow the slider and the label instead. The style draws no focus on a
+// scroll bar: one reached from the keyboard gets the style's focus frame, so that a player
+// without a mouse sees where the arrows go.
+class KlavesyPosuvniku final : public QObject {
+public:
+    KlavesyPosuvniku(QScrollBar* s, Roste roste) : QObject(s), s_(s), roste_(roste) {}
+
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        switch (e->type()) {
+        case QEvent::FocusIn: {
+            const Qt::FocusReason proc = static_cast<QFocusEvent*>(e)->reason();
+            if (proc == Qt::MouseFocusReason)
+                z_klavesnice_ = false;
+            else if (proc == Qt::TabFocusReason || proc == Qt::BacktabFocusReason
+                     || proc == Qt::ShortcutFocusReason)
+                z_klavesnice_ = true;
+            return false;
+        }
+        case QEvent::Paint: return s_->hasFocus() && z_klavesnice_ && ramecek(e);
+        case QEvent::KeyPress: return klavesa(static_cast<QKeyEvent*>(e));
+        default: return false;
+        }
+    }
+
+private:
+    bool ramecek(QEvent* e)
+    {
+        s_->event(e);
+        QPainter p(s_);
+        QStyleOptionFocusRect o;
+        o.initFrom(s_);
+        // The focus came from the keyboard, which is when the style draws it.
+        o.state |= QStyle::State_KeyboardFocusChange;
+        s_->style()->drawPrimitive(QStyle::PE_FrameFocusRect, &o, &p, s_);
+        return true;
+    }
+
+    bool klavesa(QKeyEvent* e)
+    {
+        // Filters see the keys before the bar's own check that it is enabled.
+        if (!s_->isEnabled())
+            return false;
+        using A = QAbstractSlider;
+        // What each key does where the number grows to the right, and where to the left.
+        static constexpr struct {
+            Qt::Key klavesa;
+            A::SliderAction doprava, doleva;
+        } klavesy[] = {
+            {Qt::Key_Left, A::SliderSingleStepSub, A::SliderSingleStepSub},
+            {Qt::Key_Right, A::SliderSingleStepAdd, A::SliderSingleStepAdd},
+            {Qt::Key_Home, A::SliderToMinimum, A::SliderToMinimum},
+            {Qt::Key_End, A::SliderToMaximum, A::SliderToMaximum},
+            {Qt::Key_Up, A::SliderSingleStepAdd, A::SliderSingleStepSub},
+            {Qt::Key_Down, A::SliderSingleStepSub, A::SliderSingleStepAdd},
+            {Qt::Key_PageUp, A::SliderPageStepAdd, A::SliderPageStepSub},
+            {Qt::Key_PageDown, A::SliderPageStepSub, A::SliderPageStepAdd},
+        };
+        for (const auto& k : klavesy)
+            if (k.klavesa == e->key()) {
+                s_->triggerAction(roste_ == Roste::doprava ? k.doprava : k.doleva);
+                return true;
+            }
+        return false;
+    }
+
+    QScrollBar* s_;
+    Roste roste_;
+    bool z_klavesnice_ = false;
+};
+
+} // namespace
+
 QScrollBar* posuvnik(QWidget* parent, int x, int y, int w, int h, int min, int max,
-                     int stranka)
+                     int stranka, Roste roste)
 {
     auto* s = new QScrollBar(Qt::Horizontal, parent);
     s->setRange(min, max);
     s->setPageStep(stranka);
     s->setSingleStep(1);
     s->setGeometry(x, y, w, h);
+    // Only the keyboard takes the focus there: a click on it leaves a mouse player's focus
+    // where it was. The wheel keeps Qt's direction.
+    s->setFocusPolicy(Qt::TabFocus);
+    s->installEventFilter(new KlavesyPosuvniku(s, roste));
     return s;
 }

@@ -53,6 +53,11 @@ QLineEdit* pole(QWidget* parent, int x, int y, int w, int h, const QString& text
 // 17 pixels high and as wide as their text.
 QRadioButton* prepinac(QWidget* parent, int x, int y, const QString& text);
 QCheckBox* zaskrtavatko(QWidget* parent, int x, int y, const QString& text);
+// Which way the number a scroll bar's label shows grows as the slider moves right.
+enum class Roste { doprava, doleva };
 // Horizontal, over min..max: an arrow moves it by one, a click beside the slider by a page.
+// Tab reaches it, a click leaves the focus where it was. Its keys follow what the player
+// sees: Left and Right move the slider that way, Home and End to that end, Up and Page Up
+// raise the number its label shows, Down and Page Down lower it.
 QScrollBar* posuvnik(QWidget* parent, int x, int y, int w, int h, int min, int max,
-                     int stranka);
+                     int stranka, Roste roste = Roste::doprava);

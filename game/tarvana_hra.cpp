@@ -14,9 +14,12 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
+#include <cstddef>
 #include <cstdlib>
+#include <iterator>
 #include <functional>
 #include <utility>
 
@@ -68,7 +71,8 @@ static PanelHrace postav_panel(QWidget* f, int p)
     c.lbl_uhel_napis = radek(f, 168 + dx, 456, QStringLiteral("Uhel:"));
     c.lbl_uhel = radek(f, 200 + dx, 456, QStringLiteral("45"));
     if (p == 0) {
-        c.scr_uhel = posuvnik(f, 232 + dx, 456, 89, 17, 0, 85, 5);
+        // Player 1's angle is 90 less the position: it grows as the slider moves left.
+        c.scr_uhel = posuvnik(f, 232 + dx, 456, 89, 17, 0, 85, 5, Roste::doleva);
         napoveda(c.scr_uhel, QStringLiteral("Zmeni velikost uhlu, pod kterym bude strela vypalena."));
     } else {
         c.scr_uhel = posuvnik(f, 232 + dx, 456, 89, 17, 5, 90, 5);
@@ -208,6 +212,22 @@ Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
         w->setEnabled(false);
     // The info line lies over the picture.
     lbl_infotext->raise();
+
+    // Tab goes round the middle panel and the panel of the player to move, as they are
+    // laid out: the other player's controls are disabled and skipped.
+    QWidget* const poradi[] = {btn_pal, btn_obchod, scr_uhel1, cmb_zbran1, scr_sila1,
+                               scr_uhel2, cmb_zbran2, scr_sila2};
+    for (std::size_t i = 0; i + 1 < std::size(poradi); ++i)
+        setTabOrder(poradi[i], poradi[i + 1]);
+
+    // Driving by keyboard, whatever has the focus: the arrows belong to the focused bar or
+    // box, letters to the weapon box's search and Alt to the buttons.
+    const auto jizda = [this](Qt::Key klavesa, int smer) {
+        connect(new QShortcut(QKeySequence(klavesa), this), &QShortcut::activated, this,
+                [this, smer] { klavesa_jizdy(smer); });
+    };
+    jizda(Qt::Key_Comma, -1);
+    jizda(Qt::Key_Period, 1);
 
     connect(scr_uhel1, &QScrollBar::valueChanged, this, [this] { scr_uhel1Change(); });
     connect(scr_uhel2, &QScrollBar::valueChanged, this, [this] { scr_uhel2Change(); });

@@ -173,6 +173,10 @@ public:
     void btn_palClick();
     void btn_obchodClick();
     void img_krajinaMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers shift, int X, int Y);
+    // The drive keys: one drive of krok_jizdy columns to the left (smer -1) or right (+1),
+    // as a click that far beside the tank's centre would start.
+    void klavesa_jizdy(int smer);
+    static constexpr int krok_jizdy = 20;
 
 protected:
     void showEvent(QShowEvent* e) override;

@@ -5,7 +5,10 @@
 # A virtual 1024x768 display with openbox, and no key repeat (a key xdotool leaves held
 # would fire the default button again and again). Sets DISPLAY.
 start_desktop() {
-  local display=":$(( 90 + RANDOM % 200 ))"
+  # A display another session already runs would take this one's windows and keys.
+  local n
+  while n=$(( 90 + RANDOM % 200 )); [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do :; done
+  local display=":$n"
   Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
   export DISPLAY="$display"
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
