@@ -90,10 +90,25 @@ QAccessibleInterface* tovarna(const QString&, QObject* o)
     return nullptr;
 }
 
+// Orca reads a progress bar's every change out as a bare percentage of a numbered progress
+// bar ("Progress bar 1. 83 percent."), meant for a download; a gauge's changes are told
+// with the turn ("175 z 200") and read when asked for. Everything else goes on as Qt
+// sends it.
+void bez_zmen_ukazatelu(QAccessibleEvent* e)
+{
+    if (e->type() == QAccessible::ValueChanged && e->object()
+        && e->object()->property(z_celku).isValid())
+        return;
+    QAccessible::installUpdateHandler(nullptr);
+    QAccessible::updateAccessibility(e);
+    QAccessible::installUpdateHandler(bez_zmen_ukazatelu);
+}
+
 void zajisti_tovarnu()
 {
     static const bool jednou = [] {
         QAccessible::installFactory(tovarna);
+        QAccessible::installUpdateHandler(bez_zmen_ukazatelu);
         return true;
     }();
     (void)jednou;
