@@ -409,3 +409,17 @@ TEST_F(BojisteTest, PurchaseIsAnnouncedWithTheNewCountAndCredits)
     EXPECT_EQ(popis_pred, QStringLiteral("Stredni strela: mate 5. Kredit 2500."));
     EXPECT_EQ(slyseno, QStringList{QStringLiteral("Stredni strela: mate 6. Kredit 2210.")});
 }
+
+TEST_F(BojisteTest, RoundEndIsAnnouncedWithTheScore)
+{
+    start_game(*window);
+    hrac[1].energie = 1;
+    const auto z = zamer(0, ImpactKind::tank2);
+    ASSERT_TRUE(z);
+    mir(0, *z);
+    window->btn_pal->click();
+    ASSERT_EQ(hrac[0].stav, 1);
+    EXPECT_TRUE(ohlasy().contains(
+        QStringLiteral("Tank hrace Boris je znicen, kolo vyhrava Alena. Stav Alena 1, Boris 0. Nove kolo.")))
+        << ohlasy().join(QLatin1Char('|')).toStdString();
+}
