@@ -124,8 +124,8 @@ static PanelHrace postav_panel(QWidget* f, int p)
     c.scr_uhel->setAccessibleName(QStringLiteral("Uhel") + hrace);
     c.scr_sila->setAccessibleName(QStringLiteral("Sila") + hrace);
     c.cmb_zbran->setAccessibleName(QStringLiteral("Zbran") + hrace);
-    // Not labelled by "Zbran:", which would stand for its name and hide the player; the
-    // description tells the chosen weapon.
+    // Qt names it by the chosen weapon; not labelled by "Zbran:", which would hide the
+    // player, its description tells whose box it is.
     popis_vyberem(c.cmb_zbran);
     // A named label would be announced by that name instead of its number: the number
     // stays its name, the description says what it counts.
