@@ -2,6 +2,7 @@
 
 #include "battlefield/drawing.h"
 #include "combat/explosion_rules.h"
+#include "game/battle_speech.h"
 #include "game/battlefield_view.h"
 #include "game/game_state.h"
 #include "movement/crate_rules.h"
@@ -15,15 +16,24 @@ void uber_energii(const Zasah& z)
 }
 
 // The shooter's credits grow by the reward; a message only when something was earned, but
-// the info line is repainted either way.
-void vyplat(BojistePohled& f, int strelec, const Zasah& z)
+// the info line is repainted either way. A screen reader hears where the shell came down,
+// and the message with it.
+void vyplat(BojistePohled& f, int strelec, const Zasah& z, Dopad dopad)
 {
     hrac[strelec].penize += z.odmena;
     f.nastav_penize(strelec, QString::number(hrac[strelec].penize));
     f.prekresli_penize(strelec);
-    if (!z.zprava.empty())
-        f.nastav_info(f.jmeno(strelec) + QString::fromStdString(z.zprava));
+    QString zprava;
+    if (!z.zprava.empty()) {
+        zprava = f.jmeno(strelec) + QString::fromStdString(z.zprava);
+        f.nastav_info(zprava);
+    }
     f.prekresli_info();
+    posledni_dopad[strelec] = dopad;
+    QString slovy = text_dopadu(dopad, hrac[strelec == 0 ? 1 : 0].x);
+    if (!zprava.isEmpty())
+        slovy += QLatin1Char(' ') + zprava;
+    f.ohlas(slovy);
 }
 
 void kruh(Canvas& c, int X, int Y, int r) { c.ellipse(X - r, Y - r, X + r, Y + r); }
@@ -60,14 +70,15 @@ void primy_zasah(BojistePohled& f, int zasazeny, int, int)
         f.ukaz();
         f.pauza(150);
     }
-    vyplat(f, strelec, z);
+    vyplat(f, strelec, z,
+           Dopad{zasazeny == strelec ? Dopad::Kde::vlastni_tank : Dopad::Kde::zasah, 0});
 }
 
 void zasah_okoli(BojistePohled& f, int zbran, int X, int Y)
 {
     const Zasah z = spocti_zasah_okoli(hrac, na_tahu, zbran, Bod{X, Y});
     uber_energii(z);
-    vyplat(f, na_tahu, z);
+    vyplat(f, na_tahu, z, Dopad{Dopad::Kde::zem, X});
 }
 
 void vybuch_strely(BojistePohled& f, int X, int Y, int R)

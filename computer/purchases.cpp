@@ -7,10 +7,12 @@
 
 namespace {
 
-// The info line names the buyer as the name label shows it now.
+// The info line names the buyer as the name label shows it now; a screen reader hears it.
 void oznam(BojistePohled& f, const char* co)
 {
-    f.nastav_info(f.jmeno(1) + QLatin1String(co));
+    const QString zprava = f.jmeno(1) + QLatin1String(co);
+    f.nastav_info(zprava);
+    f.ohlas(zprava);
 }
 
 // Every load is made visible, heard and given time to be seen.

@@ -33,6 +33,8 @@ public:
     virtual void nastav_info(const QString& text) = 0;
     virtual void prekresli_info() = 0;
     virtual void ukaz_info(bool viditelna) = 0;
+    // Tells a screen reader what a sighted player sees happen; nothing on the screen changes.
+    virtual void ohlas(const QString& text) = 0;
 
     // Player p's status panel. Texts are written as shown; the gauges keep to their
     // ranges and read back what they show.

@@ -5,11 +5,14 @@
 #include "game/game_settings.h"
 #include "game/hints.h"
 #include "game/platform.h"
+#include "game/screen_reader.h"
 #include "game/sky_picture.h"
 #include "game/turns.h"
 #include "shop/tarvana_obchod.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 #include <QKeyEvent>
@@ -17,6 +20,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cstddef>
 #include <cstdlib>
 #include <iterator>
@@ -30,6 +34,7 @@ namespace {
 Gauge* gauge(QWidget* parent, int x, int y, int w, int h, int max, const char* color)
 {
     auto* g = new Gauge(parent);
+    hodnota_z_celku(g);
     g->setRange(0, max);
     g->setTextVisible(false);
     g->setGeometry(x, y, w, h);
@@ -73,6 +78,8 @@ static PanelHrace postav_panel(QWidget* f, int p)
     if (p == 0) {
         // Player 1's angle is 90 less the position: it grows as the slider moves left.
         c.scr_uhel = posuvnik(f, 232 + dx, 456, 89, 17, 0, 85, 5, Roste::doleva);
+        // It runs against its angle: what it reports is the angle, as its label.
+        hodnota_zrcadlem(c.scr_uhel, 90);
         napoveda(c.scr_uhel, QStringLiteral("Zmeni velikost uhlu, pod kterym bude strela vypalena."));
     } else {
         c.scr_uhel = posuvnik(f, 232 + dx, 456, 89, 17, 5, 90, 5);
@@ -120,8 +127,9 @@ static PanelHrace postav_panel(QWidget* f, int p)
     c.scr_uhel->setAccessibleName(QStringLiteral("Uhel") + hrace);
     c.scr_sila->setAccessibleName(QStringLiteral("Sila") + hrace);
     c.cmb_zbran->setAccessibleName(QStringLiteral("Zbran") + hrace);
-    // On Linux a combo box is announced by its current item and labelled by its buddy.
-    c.lbl_zbran->setBuddy(c.cmb_zbran);
+    // Qt names it by the chosen weapon; not labelled by "Zbran:", which would hide the
+    // player, its description tells whose box it is.
+    popis_vyberem(c.cmb_zbran);
     // A named label would be announced by that name instead of its number: the number
     // stays its name, the description says what it counts.
     c.lbl_uhel->setAccessibleDescription(QStringLiteral("Uhel") + hrace);
@@ -142,7 +150,7 @@ Tform_hra::Tform_hra(QWidget* parent) : QDialog(parent)
 
     img_krajina = new LandscapeImage(this);
     img_krajina->move(-1, 0);
-    // Its description tells the state of the battle, rewritten at every turn.
+    // It holds the focus while a shot runs.
     img_krajina->setAccessibleName(QStringLiteral("Bojiste"));
     lbl_infotext = new QLabel(this);
     lbl_infotext->setGeometry(5, 0, 308, 13);
@@ -274,8 +282,20 @@ void Tform_hra::ukaz()
 
 void Tform_hra::pauza(int ms)
 {
-    if (!zavrit_po_akci_)
+    if (zavrit_po_akci_)
+        return;
+    if (!QAccessible::isActive()) {
         platform::sleep_ms(ms);
+        return;
+    }
+    // A screen reader asks the window about what it announces and gives up on a window
+    // that leaves it without an answer for 800 ms, as a long pause would. Its questions
+    // are answered between slices of the pause; nothing else is handled meanwhile: no
+    // input, no painting, no timer.
+    for (int zbyva = ms; zbyva > 0; zbyva -= 100) {
+        platform::sleep_ms(std::min(zbyva, 100));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
+    }
 }
 
 void Tform_hra::zpracuj_zpravy()
@@ -462,3 +482,17 @@ void Tform_hra::scr_sila1Change() { zmena_sily(*this, 0); }
 void Tform_hra::scr_sila2Change() { zmena_sily(*this, 1); }
 void Tform_hra::cmb_zbran1Select() { vyber_zbrane(*this, 0); }
 void Tform_hra::cmb_zbran2Select() { vyber_zbrane(*this, 1); }
+
+void Tform_hra::ohlas(const QString& text) { ::ohlas(this, text); }
+
+bool Tform_hra::focusNextPrevChild(bool next)
+{
+    // A control disabled with the focus would pass it along the Tab chain, through controls
+    // disabled a moment later, and a screen reader reads out each. While a shot or a drive
+    // runs the picture holds the focus, until the turn gives it to the fire button.
+    if (QWidget* w = focusWidget(); w && !w->isEnabled()) {
+        img_krajina->setFocus(Qt::OtherFocusReason);
+        return true;
+    }
+    return QDialog::focusNextPrevChild(next);
+}

@@ -119,6 +119,7 @@ public:
     void nastav_info(const QString& text) override;
     void prekresli_info() override;
     void ukaz_info(bool viditelna) override;
+    void ohlas(const QString& text) override;
     QString jmeno(int p) const override;
     QString penize(int p) const override;
     void nastav_penize(int p, const QString& text) override;
@@ -182,6 +183,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
     int hloubka_akci_ = 0;

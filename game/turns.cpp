@@ -3,13 +3,16 @@
 #include "battlefield/drawing.h"
 #include "battlefield/terrain.h"
 #include "combat/wind.h"
+#include "game/battle_speech.h"
 #include "game/platform.h"
 #include "game/tarvana_hra.h"
 
 #include <cstdlib>
 #include <initializer_list>
 
-void zakaz_ovladani(Tform_hra& f)
+namespace {
+
+void vypni_ovladani(Tform_hra& f)
 {
     for (QWidget* w : {static_cast<QWidget*>(f.btn_pal), static_cast<QWidget*>(f.btn_obchod),
                        static_cast<QWidget*>(f.cmb_zbran1), static_cast<QWidget*>(f.cmb_zbran2),
@@ -18,21 +21,40 @@ void zakaz_ovladani(Tform_hra& f)
         w->setEnabled(false);
 }
 
+// The shot of this turn that has been announced.
+const char* const ohlaseny_vystrel = "tarvana_ohlaseny_vystrel";
+
+std::array<QString, 2> jmena(const Tform_hra& f)
+{
+    return {f.lbl_jmeno1->text(), f.lbl_jmeno2->text()};
+}
+
+QString tah_slovy(const Tform_hra& f)
+{
+    const int p = na_tahu == 0 ? 0 : 1;
+    return text_tahu(jmena(f), p, hrac, vitr, posledni_dopad[p]);
+}
+
+} // namespace
+
+void zakaz_ovladani(Tform_hra& f)
+{
+    // A shot begins, and is announced once: the fire button's handler and the flight both
+    // start it. Its shell is off the field until it comes down somewhere.
+    const int p = na_tahu == 0 ? 0 : 1;
+    const QString vystrel = text_vystrelu(jmena(f)[p], p, hrac[p]);
+    vypni_ovladani(f);
+    if (f.property(ohlaseny_vystrel).toString() != vystrel) {
+        f.setProperty(ohlaseny_vystrel, vystrel);
+        f.ohlas(vystrel);
+    }
+    posledni_dopad[p] = Dopad{Dopad::Kde::mimo, 0};
+}
+
 void popis_bojiste(Tform_hra& f)
 {
-    const QString jmeno[] = {f.lbl_jmeno1->text(), f.lbl_jmeno2->text()};
-    QString popis = QStringLiteral("Na tahu: %1.").arg(jmeno[na_tahu == 0 ? 0 : 1]);
-    for (int p : {0, 1})
-        popis += QStringLiteral(" %1: energie %2.").arg(jmeno[p], QString::number(hrac[p].energie));
-    if (vitr == 0)
-        popis += QStringLiteral(" Bezvetri.");
-    else
-        popis += QStringLiteral(" Vitr %1 %2.")
-                     .arg(QString::number(std::abs(vitr)),
-                          vitr > 0 ? QStringLiteral("doprava") : QStringLiteral("doleva"));
-    // Qt tells a screen reader of a changed description itself, and of an unchanged one
-    // nothing.
-    f.img_krajina->setAccessibleDescription(popis);
+    // A screen reader hears it with the fire button as that gets the focus.
+    f.btn_pal->setAccessibleDescription(tah_slovy(f));
 }
 
 void ukaz_penize(Tform_hra& f)
@@ -58,6 +80,10 @@ void nove_kolo(Tform_hra& f, int zacina)
         h.nafta = plna_nadrz;
     }
     bonus_x = 0;
+    // Only a round end gives points, and it says how the round ended.
+    if (hrac[0].stav + hrac[1].stav > 0)
+        f.ohlas(text_konce_kola(jmena(f), zacina, hrac));
+    posledni_dopad = {};
 
     // A bar that really moves runs its handler, which sets the same values again (and
     // redraws the tank where it stood on the old landscape; the new one covers that).
@@ -118,12 +144,18 @@ void predej_ovladani(Tform_hra& f, int p)
 
 void zmena_tahu(Tform_hra& f)
 {
-    zakaz_ovladani(f);
+    // The fire button tells the new turn as it gets the focus; a turn that leaves the focus
+    // where it was (the computer's, or one with no shells for the chosen weapon) is
+    // announced.
+    popis_bojiste(f);
+    f.setProperty(ohlaseny_vystrel, QVariant());
+    vypni_ovladani(f);
 
     if (na_tahu == 0 && typ_hry != sit_klient)
         predej_ovladani(f, 0);
     else if (na_tahu == 1 && (typ_hry == dva_hraci || typ_hry == sit_klient))
         predej_ovladani(f, 1);
     // Otherwise the computer or the other computer moves: nothing is handed over here.
-    popis_bojiste(f);
+    if (f.focusWidget() != f.btn_pal)
+        f.ohlas(f.btn_pal->accessibleDescription());
 }

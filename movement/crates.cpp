@@ -46,6 +46,7 @@ void seber_bonus(BojistePohled& f)
     }
     f.nastav_info(QString::fromStdString(b.zprava));
     f.prekresli_info();
+    f.ohlas(QString::fromStdString(b.zprava));
     f.pauza(400);
     bonus_x = 0;
 }

@@ -4,6 +4,7 @@
 #include "game/form_kit.h"
 #include "game/game_state.h"
 #include "game/hints.h"
+#include "game/screen_reader.h"
 #include "settings/network_link.h"
 
 #include <QApplication>
@@ -134,6 +135,7 @@ Tform_nastaveni::Tform_nastaveni(QWidget* parent)
         clb->setGeometry(128, y + 16, 113, 22);
         clb->select(barva);
         napoveda(clb, QStringLiteral("Nastaveni barvy tanku."));
+        popis_vyberem(clb);
     };
     hrac(16, QStringLiteral("1."), QStringLiteral("Hrac 1"), QStringLiteral("Jmeno prvniho hrace."),
          clMaroon, lbl_hrac1, edt_jmeno1, clb_hrac1);

@@ -2,13 +2,16 @@
 
 #include "game/form_kit.h"
 #include "game/platform.h"
+#include "game/screen_reader.h"
 #include "game/battlefield_view.h"
 #include "game/game_state.h"
 #include "game/game_settings.h"
 
 #include <QShowEvent>
 #include <cmath>
+#include <iterator>
 #include <limits>
+#include <utility>
 
 Tform_obchod* form_obchod = nullptr;
 
@@ -20,6 +23,31 @@ QPushButton* koupit(QWidget* parent, int x, int y)
     auto* b = tlacitko(parent, x, y, 57, 25, QStringLiteral("Koupit"));
     b->setEnabled(false);
     return b;
+}
+
+// Six buttons say "Koupit": to a screen reader each names what it buys and for how much.
+void pojmenuj(QPushButton* b, const QLabel* zbozi, const QString& cena)
+{
+    b->setAccessibleName(QStringLiteral("Koupit %1 za %2 kreditu").arg(zbozi->text(), cena));
+}
+
+// What the player has of the button's goods, and the credits: read out with the button, and
+// announced after a purchase.
+void popis_stav(Tform_obchod& o)
+{
+    const QString kredit = QStringLiteral(" Kredit %1.").arg(o.lbl_stav_kredit->text());
+    const std::pair<QPushButton*, QLabel*> strely[] = {
+        {o.btn_stredni, o.lbl_naboje_stredni}, {o.btn_velka, o.lbl_naboje_velka},
+        {o.btn_mini, o.lbl_naboje_mini}, {o.btn_mega, o.lbl_naboje_mega}};
+    const QLabel* nazvy[] = {o.lbl_stredni, o.lbl_velka, o.lbl_mini, o.lbl_mega};
+    for (std::size_t i = 0; i < std::size(strely); ++i)
+        strely[i].first->setAccessibleDescription(
+            QStringLiteral("%1: mate %2.").arg(nazvy[i]->text(), strely[i].second->text()) + kredit);
+    o.btn_benzin->setAccessibleDescription(
+        QStringLiteral("Nafta %1 z %2.").arg(o.lbl_stav_nafta->text()).arg(plna_nadrz) + kredit);
+    o.btn_energie->setAccessibleDescription(
+        QStringLiteral("Energie %1 z %2.").arg(o.lbl_stav_energie->text()).arg(plna_energie)
+        + kredit);
 }
 
 QLabel* hodnota(QGroupBox* g)
@@ -78,8 +106,7 @@ Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
         r.cena = radek(grp_zbrane, 155, y + 6, 33, QString::number(cena_strely[r.druh]),
                        Qt::AlignCenter);
         r.naboje = radek(grp_zbrane, 208, y + 6, 25, QStringLiteral("0"), Qt::AlignCenter);
-        // Six buttons say "Koupit": the description tells what each one buys.
-        r.tlacitko->setAccessibleDescription(r.nazev->text());
+        pojmenuj(r.tlacitko, r.nazev, r.cena->text());
         y += 32;
     }
 
@@ -90,8 +117,8 @@ Tform_obchod::Tform_obchod(QWidget* parent) : QDialog(parent)
                             Qt::AlignCenter);
     btn_energie = koupit(grp_vybaveni, 8, 64);
     lbl_energie = radek(grp_vybaveni, 83, 68, QStringLiteral("Energie"));
-    btn_benzin->setAccessibleDescription(lbl_benzin->text());
-    btn_energie->setAccessibleDescription(lbl_energie->text());
+    pojmenuj(btn_benzin, lbl_benzin, QString::number(cena_nafty));
+    pojmenuj(btn_energie, lbl_energie, QString::number(cena_energie));
     lbl_energie_cena = radek(grp_vybaveni, 147, 68, 70, QStringLiteral("150 kreditu"),
                              Qt::AlignCenter);
 
@@ -160,6 +187,7 @@ void obnov_obchod(Tform_obchod& o)
         f->nastav_naboje(p, mini_nuke, o.lbl_naboje_mini->text());
         f->nastav_naboje(p, mega_nuke, o.lbl_naboje_mega->text());
     }
+    popis_stav(o);
     const TlacitkaObchodu t = tlacitka_obchodu(kredit, energie, nafta);
     o.btn_stredni->setEnabled(t.strely[stredni_strela]);
     o.btn_velka->setEnabled(t.strely[velka_strela]);
@@ -169,7 +197,7 @@ void obnov_obchod(Tform_obchod& o)
     o.btn_energie->setEnabled(t.energie);
 }
 
-void Tform_obchod::kup(const Zbozi& z, QLabel* hodnota)
+void Tform_obchod::kup(const Zbozi& z, QLabel* hodnota, QPushButton* b)
 {
     const int kredit = cele_cislo(lbl_stav_kredit->text());
     // The buttons already keep an unaffordable purchase out; this keeps it out for
@@ -180,13 +208,17 @@ void Tform_obchod::kup(const Zbozi& z, QLabel* hodnota)
     lbl_stav_kredit->setText(QString::number(n.kredit));
     hodnota->setText(QString::number(n.mnozstvi));
     obnov_obchod(*this);
+    ohlas(this, b->accessibleDescription());
     if (zvuk_obchodu)
         platform::play_sound("data/nakup.wav");
 }
 
-void Tform_obchod::btn_stredniClick() { kup(strela_zbozi(stredni_strela), lbl_naboje_stredni); }
-void Tform_obchod::btn_velkaClick() { kup(strela_zbozi(velka_strela), lbl_naboje_velka); }
-void Tform_obchod::btn_miniClick() { kup(strela_zbozi(mini_nuke), lbl_naboje_mini); }
-void Tform_obchod::btn_megaClick() { kup(strela_zbozi(mega_nuke), lbl_naboje_mega); }
-void Tform_obchod::btn_benzinClick() { kup(nafta_zbozi, lbl_stav_nafta); }
-void Tform_obchod::btn_energieClick() { kup(energie_zbozi, lbl_stav_energie); }
+void Tform_obchod::btn_stredniClick()
+{
+    kup(strela_zbozi(stredni_strela), lbl_naboje_stredni, btn_stredni);
+}
+void Tform_obchod::btn_velkaClick() { kup(strela_zbozi(velka_strela), lbl_naboje_velka, btn_velka); }
+void Tform_obchod::btn_miniClick() { kup(strela_zbozi(mini_nuke), lbl_naboje_mini, btn_mini); }
+void Tform_obchod::btn_megaClick() { kup(strela_zbozi(mega_nuke), lbl_naboje_mega, btn_mega); }
+void Tform_obchod::btn_benzinClick() { kup(nafta_zbozi, lbl_stav_nafta, btn_benzin); }
+void Tform_obchod::btn_energieClick() { kup(energie_zbozi, lbl_stav_energie, btn_energie); }

@@ -72,8 +72,9 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    // One purchase of z: the credits label pays, the value label gets the amount.
-    void kup(const Zbozi& z, QLabel* hodnota);
+    // One purchase of z with button b: the credits label pays, the value label gets the
+    // amount, and a screen reader hears what the player has now.
+    void kup(const Zbozi& z, QLabel* hodnota, QPushButton* b);
 };
 
 void obnov_obchod(Tform_obchod& o);
