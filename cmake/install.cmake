@@ -30,18 +30,17 @@ file(RELATIVE_PATH launcher_to_data ${CMAKE_INSTALL_FULL_BINDIR}
 file(RELATIVE_PATH launcher_to_exec ${CMAKE_INSTALL_FULL_BINDIR}
   ${CMAKE_INSTALL_FULL_LIBEXECDIR}/tarvana)
 configure_file(${packaging}/tarvana.in ${CMAKE_BINARY_DIR}/packaging/tarvana @ONLY)
-# Debian keeps the commands of games in /usr/games, so an install into /usr (the .deb is
-# one) puts the launcher there; any other prefix gets bin/. Both lie one level below the
-# prefix, as the launcher's relative paths expect.
+# The launcher's folder, the menu entry's command and the lintian overrides follow the
+# prefix the install is given, which is known only when it runs.
 install(CODE "
-  set(dir \"${CMAKE_INSTALL_BINDIR}\")
-  if(CMAKE_INSTALL_PREFIX STREQUAL \"/usr\" AND dir STREQUAL \"bin\")
-    set(dir games)
-  endif()
-  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/\${dir}\" TYPE PROGRAM
-    FILES \"${CMAKE_BINARY_DIR}/packaging/tarvana\")")
+  set(tarvana_bindir \"${CMAKE_INSTALL_BINDIR}\")
+  set(tarvana_launcher \"${CMAKE_BINARY_DIR}/packaging/tarvana\")
+  set(tarvana_desktop_entry \"${packaging}/${tarvana_id}.desktop\")
+  set(tarvana_applications_dir \"${CMAKE_INSTALL_DATADIR}/applications\")
+  set(tarvana_lintian_overrides \"${packaging}/lintian-overrides\")
+  set(tarvana_stage \"${CMAKE_BINARY_DIR}/packaging\")")
+install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/install-for-prefix.cmake)
 
-install(FILES ${packaging}/${tarvana_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/${tarvana_id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_SOURCE_DIR}/data/tarvana.png
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/64x64/apps RENAME ${tarvana_id}.png)
@@ -58,8 +57,6 @@ endforeach()
 install(FILES ${CMAKE_BINARY_DIR}/packaging/tarvana.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${CMAKE_BINARY_DIR}/packaging/changelog.gz ${packaging}/copyright
   DESTINATION ${tarvana_doc_dir})
-install(FILES ${packaging}/lintian-overrides
-  DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides RENAME tarvana)
 
 # For the test that the running game names the desktop entry installed here.
 set(TARVANA_DESKTOP_FILE ${packaging}/${tarvana_id}.desktop)
@@ -87,7 +84,21 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # dpkg-shlibdeps finds the linked Qt libraries: libqt6gui6, which also ships the X11
 # platform plugin, and libqt6multimedia6, which plays the sounds through libpulse.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The sound itself goes out through a PulseAudio-compatible server, and the texts are laid
-# out for a font of Tahoma's widths, which Liberation Sans has.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse, fonts-liberation2")
+# The texts are laid out for a font of Tahoma's widths, which Liberation Sans has; with
+# Debian's default sans, which is wider, "Zakladni strela" and others are cut off. The
+# sound goes out through a PulseAudio-compatible server, without which the game is silent.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-liberation2)
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "pulseaudio | pipewire-pulse")
+
+# The same commit gives the same package: every time stamp in it is the date of the
+# changelog's latest entry, unless the one who builds sets SOURCE_DATE_EPOCH.
+file(STRINGS ${packaging}/changelog changelog_trailer REGEX "^ -- .*>  " LIMIT_COUNT 1)
+string(REGEX REPLACE "^ -- .*>  " "" changelog_date "${changelog_trailer}")
+execute_process(COMMAND date -u -d "${changelog_date}" +%s
+  OUTPUT_VARIABLE changelog_epoch OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+file(WRITE ${CMAKE_BINARY_DIR}/packaging/cpack-options.cmake
+  "if(NOT DEFINED ENV{SOURCE_DATE_EPOCH})\n"
+  "  set(ENV{SOURCE_DATE_EPOCH} ${changelog_epoch})\n"
+  "endif()\n")
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/packaging/cpack-options.cmake)
 include(CPack)

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs whatever Debian packages the build lacks, then configures and builds Tarvana.
-# Usage: scripts/setup.sh [build-dir] [extra cmake arguments...]
+# Usage: scripts/setup.sh [--target NAME]... [build-dir] [extra cmake arguments...]
+#   Without --target it builds everything: the game, the tests, the tools, the benchmarks.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+targets=()
+while [ "${1:-}" = --target ]; do targets+=(--target "$2"); shift 2; done
 
 # libbenchmark-dev: Google Benchmark, for the benchmark program (bench/).
 # fonts-liberation2: the texts are laid out for a font of Tahoma's widths; Debian's
@@ -14,4 +18,4 @@ scripts/install-packages.sh "${packages[@]}"
 build="${1:-build}"
 shift || true
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"$(nproc)" "${targets[@]}"
