@@ -17,5 +17,8 @@ scripts/install-packages.sh "${packages[@]}"
 
 build="${1:-build}"
 shift || true
+# Paths inside the checkout count relative to it, so another clone of the same code, a
+# worktree or CI's fresh clone, finds what an earlier build already compiled.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$PWD}" CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-true}"
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$build" -j"$(nproc)" "${targets[@]}"
