@@ -121,11 +121,13 @@ void zmena_tahu(Tform_hra& f)
     zakaz_ovladani(f);
 
     // A window asked to close gives no one the turn: it closes as soon as the running
-    // action ends, and nothing may start in between.
+    // action ends, and nothing may start in between. Its shot is over all the same.
     const bool hraje_se = !f.zavira_se();
-    if (hraje_se && na_tahu == 0 && typ_hry != sit_klient)
+    if (!hraje_se)
+        probiha_akce = false;
+    else if (na_tahu == 0 && typ_hry != sit_klient)
         predej_ovladani(f, 0);
-    else if (hraje_se && na_tahu == 1 && (typ_hry == dva_hraci || typ_hry == sit_klient))
+    else if (na_tahu == 1 && (typ_hry == dva_hraci || typ_hry == sit_klient))
         predej_ovladani(f, 1);
     // Otherwise the computer or the other computer moves: nothing is handed over here.
     popis_bojiste(f);

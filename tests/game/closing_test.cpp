@@ -225,6 +225,7 @@ TEST_P(ZavreniKdykoli, TheBattlefieldClosesAndTheMenuComesBack)
     EXPECT_TRUE(p.bojiste_zavreno);
     EXPECT_TRUE(p.menu_zpet);
     EXPECT_EQ(p.pauz_po_zavreni, 0) << "the rest of the action must run unseen";
+    EXPECT_FALSE(probiha_akce) << "nothing runs once the window is closed";
     if (o.akce == Akce::strela && o.faze != Faze::po_tahu) {
         // The turn went round by the rules, unseen: the shell was spent, the computer
         // played and player 1 is to move, but nobody got the controls back.
