@@ -52,8 +52,8 @@ void Tform_hra::btn_palClick()
     // Enter or a click that slips through while a shot, a drive or the shop runs starts
     // nothing: one action at a time. Alt+P clicks 100 ms late, even when the button has
     // been disabled meanwhile (a kind with no shells chosen, say) or the game closed: no
-    // shot then either.
-    if (bezi_akce() || bez_kola() || !btn_pal->isEnabled())
+    // shot then either, nor on a window that is closing.
+    if (bezi_akce() || bez_kola() || zavira_se() || !btn_pal->isEnabled())
         return;
     Akce akce(*this);
     probiha_akce = true;
@@ -76,7 +76,7 @@ void Tform_hra::btn_obchodClick()
     // Never a shop visit inside a running shot or drive, nor a second one inside this
     // one: Alt+O clicks the button 100 ms late, when Space may already have opened the
     // shop, and a new visit would release the window still open.
-    if (probiha_akce || bezi_akce() || bez_kola() || !btn_obchod->isEnabled())
+    if (probiha_akce || bezi_akce() || bez_kola() || zavira_se() || !btn_obchod->isEnabled())
         return;
     // A close of the battlefield asked for meanwhile waits until the shop is closed.
     Akce akce(*this);
@@ -97,7 +97,7 @@ void Tform_hra::img_krajinaMouseUp(Qt::MouseButton, Qt::KeyboardModifiers, int X
 {
     // A click before the first round or after the game would drive a tank of a game
     // that is not on; before the first round, its set-up would then run inside the drive.
-    if (probiha_akce || bez_kola())
+    if (probiha_akce || bez_kola() || zavira_se())
         return;
     const int smer = smer_kliku(typ_hry, na_tahu, hrac[na_tahu], X);
     if (smer == 0)

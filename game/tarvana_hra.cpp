@@ -315,7 +315,19 @@ Tform_hra::Akce::Akce(Tform_hra& f) : f_(f) { ++f_.hloubka_akci_; }
 Tform_hra::Akce::~Akce()
 {
     if (--f_.hloubka_akci_ == 0 && f_.zavrit_po_akci_)
-        QMetaObject::invokeMethod(&f_, [f = &f_] { f->close(); }, Qt::QueuedConnection);
+        f_.zavri_po_akci();
+}
+
+void Tform_hra::zavri_po_akci()
+{
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible())
+            return;
+        // A close put off once more (an action started before this came round) is
+        // carried out when that action ends.
+        if (!bezi_akce())
+            close();
+    });
 }
 
 namespace {
@@ -372,7 +384,8 @@ void Tform_hra::showEvent(QShowEvent* e)
 void Tform_hra::closeEvent(QCloseEvent* e)
 {
     if (hloubka_akci_ > 0) {
-        // Finish the running action unseen and close right after it.
+        // Finish the running action unseen and close right after it. The request stays
+        // until the window is closed: whatever runs next honours it.
         zavrit_po_akci_ = true;
         e->ignore();
         return;

@@ -142,7 +142,7 @@ public:
     void nastav_popisek_sily(int p, const QString& text) override;
 
     // Marks a running action (a shot with everything it sets off, a drive, a shop visit);
-    // a close asked for meanwhile is carried out when the outermost one ends.
+    // a close asked for meanwhile is kept and carried out when the outermost one ends.
     class Akce {
     public:
         explicit Akce(Tform_hra& f);
@@ -153,6 +153,9 @@ public:
     private:
         Tform_hra& f_;
     };
+    // A close has been asked for: the running action finishes unseen (no pause, no
+    // message handling, no drawing), no new action starts and no player gets the
+    // controls again; the window closes as soon as no action runs.
     bool zavira_se() const { return zavrit_po_akci_; }
     bool bezi_akce() const { return hloubka_akci_ > 0; }
     // FormShow has run (it runs once the shown window is first on the screen).
@@ -186,6 +189,10 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Closes the window from the event loop once the handler that ran the last action
+    // has returned; tried again for as long as the close is put off.
+    void zavri_po_akci();
+
     int hloubka_akci_ = 0;
     bool zavrit_po_akci_ = false;
     bool zobrazeno_ = false;

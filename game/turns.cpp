@@ -151,7 +151,12 @@ void zmena_tahu(Tform_hra& f)
     f.setProperty(ohlaseny_vystrel, QVariant());
     vypni_ovladani(f);
 
-    if (na_tahu == 0 && typ_hry != sit_klient)
+    // A window asked to close gives no one the turn: it closes as soon as the running
+    // action ends, and nothing may start in between. Its shot is over all the same.
+    const bool hraje_se = !f.zavira_se();
+    if (!hraje_se)
+        probiha_akce = false;
+    else if (na_tahu == 0 && typ_hry != sit_klient)
         predej_ovladani(f, 0);
     else if (na_tahu == 1 && (typ_hry == dva_hraci || typ_hry == sit_klient))
         predej_ovladani(f, 1);

@@ -38,3 +38,13 @@ fire_button() { # battlefield window id
   eval "$(place "$1")"
   import -silent -window root -crop "49x25+$((X + 336))+$((Y + 432))" rgb:- 2>/dev/null | md5sum
 }
+
+# Installs what driving the game on a desktop needs, builds the game if it is not built
+# yet, starts the desktop and the game on it, and keeps the game's PID in `game`.
+start_game_on_desktop() { # build-dir
+  scripts/install-packages.sh xvfb xauth openbox xdotool wmctrl x11-utils x11-xserver-utils \
+    imagemagick fonts-liberation2 >/dev/null
+  [ -x "$1/app/tarvana" ] || scripts/setup.sh "$1" >/dev/null
+  start_desktop
+  (cd "$1" && QT_QPA_PLATFORM=xcb exec ./app/tarvana >/dev/null 2>&1) & game=$!; pids+=($game)
+}
