@@ -4,7 +4,10 @@
 #   - the main menu is centred with its frame in every one of many starts: with openbox
 #     started at the same moment as the game (as a session's autostart may do), and with
 #     openbox already running; it prints each start's offset;
-#   - every other window it opens is centred on the screen with its frame;
+#   - the menu shown before openbox starts is centred again once framed, unless it was
+#     moved before;
+#   - every other window it opens (settings, about box, battlefield, shop) is centred on
+#     the screen with its frame;
 #   - the windows carry the game's icon;
 #   - Enter fires after a weapon was picked with the mouse, and opens no shop;
 #   - the shop is the battlefield's transient, and comes back when minimised and the
@@ -110,9 +113,33 @@ series() { # same|running
   echo "$bad"
 }
 
-# The two series side by side, on two displays, to halve the time they take.
+# openbox started once the menu shows: it centres the menu again, "late", and prints the
+# frame centre's offset; or, "moved", the menu was moved before and stays there, and it
+# prints the menu's place.
+wm_after_menu() { # late|moved
+  local id offset X Y WIDTH HEIGHT
+  start_game
+  id=$(find_window "Tarvana - Mervoss" 292)
+  [ "$1" = moved ] && xdotool windowmove --sync "$id" 100 100
+  start_openbox
+  wm_ready
+  for _ in $(seq 30); do
+    offset=$(frame_offset "$id") && { [ "$1" = moved ] || within_a_pixel $offset; } && break
+    sleep 0.1
+  done
+  sleep 0.3
+  offset=$(frame_offset "$id") || offset="not framed"
+  eval "$(place "$id")"
+  stop_game
+  stop_pid "$OPENBOX_PID"
+  if [ "$1" = moved ]; then echo "$X,$Y"; else echo "$offset"; fi
+}
+
+# The two series side by side, on two displays, to halve the time they take; the starts
+# under an openbox that comes later follow the first series.
 t0=$(date +%s.%N)
-(trap 'exit 1' TERM; pids=(); trap cleanup EXIT; series same) >"$work/same" 2>&1 &
+(trap 'exit 1' TERM; pids=(); trap cleanup EXIT; series same
+ wm_after_menu late >"$work/late"; wm_after_menu moved >"$work/moved") >"$work/same" 2>&1 &
 same=$!; pids+=($same)
 series running >"$work/running" 2>&1
 wait "$same" || true
@@ -121,6 +148,10 @@ head -n -1 "$work/same"; head -n -1 "$work/running"
 bad=$(( $(tail -n1 "$work/same") + $(tail -n1 "$work/running") ))
 check "main menu centred in all $((2 * starts)) starts ($bad off, $(awk "BEGIN { printf \"%.0f\", $(date +%s.%N) - $t0 }") s)" \
   "[ $bad = 0 ]"
+echo "      openbox after the menu: frame centre off by ($(sed 's/ /, /' "$work/late"))"
+check "a menu shown before openbox is centred once framed" "within_a_pixel $(cat "$work/late")"
+check "a menu moved before openbox stays where it was moved ($(cat "$work/moved"))" \
+  "[ \"$(cat "$work/moved")\" = 100,100 ]"
 
 start_game
 # The shop or the settings are the transient of the window they block.
@@ -137,6 +168,11 @@ settings=$(find_window "Tarvana - Nastaveni" 544)
 check "settings centred" "centred $settings"
 check "settings are the menu's transient" "transient_of $settings $menu"
 xdotool windowactivate --sync "$settings" key Escape
+sleep 0.5
+xdotool windowactivate --sync "$menu" key alt+o
+about=$(find_window "Tarvana - Mervoss" 452)
+check "about box centred" "centred $about"
+wmctrl -i -c "$about"
 sleep 0.5
 xdotool windowactivate --sync "$menu" key Return
 field=$(find_window "Tarvana - Mervoss" 784)
