@@ -70,7 +70,7 @@ fire_button() { # battlefield window id
   import -silent -window root -crop "49x25+$((X + 336))+$((Y + 432))" rgb:- 2>/dev/null | md5sum
 }
 
-# How far the centre of a window with its frame lies from the screen's: "dx dy". Empty while
+# How far the centre of a window with its frame lies from the screen's: "dx dy". Fails while
 # the window manager has not framed the window yet.
 frame_offset() { # id
   local X Y WIDTH HEIGHT l r t b
