@@ -69,8 +69,10 @@ menu_start() { # start number, "same" when openbox starts with the game
     id=$(visible_window "Tarvana - Mervoss" 292) && break
     # openbox can take a window's first requests while it starts and leave them
     # unanswered until some other event reaches it (a real desktop has plenty): one
-    # property change on the root window, once openbox is up, stands for them.
-    wm_up && ready=$((ready + 1))
+    # property change on the root window, once openbox is up and the menu has waited
+    # unshown for a while, stands for them.
+    [ "$2" = same ] && wm_up && xdotool search --name "^Tarvana - Mervoss\$" >/dev/null 2>&1 &&
+      ready=$((ready + 1))
     if [ "$ready" = 4 ]; then
       note=" (openbox woken)"
       xprop -root -f TARVANA_WAKE 8s -set TARVANA_WAKE 1
