@@ -90,11 +90,13 @@ QPoint Vystredeni::ukazano(const QRect& plocha, QSize velikost)
 
 std::optional<QPoint> Vystredeni::ramecek(const QMargins& m, QPoint kde)
 {
-    if (!ceka_ || !je_ramecek(m))
+    // A window standing elsewhere was moved by the user, or is held for a moment by a
+    // frame still being built, whose margins are not to be trusted either.
+    if (!ceka_ || !je_ramecek(m) || kde != polozeno_)
         return std::nullopt;
     ceka_ = false;
     posledni_ = m;
-    if (m == pouzity_ || kde != polozeno_)
+    if (m == pouzity_)
         return std::nullopt;
     polozeno_ = stred(m);
     return polozeno_;
@@ -150,8 +152,9 @@ private:
     {
         if (!vystredeni_.ceka_na_ramecek() || !okno_->windowHandle())
             return;
-        if (const auto kam = vystredeni_.ramecek(okno_->windowHandle()->frameMargins(),
-                                                 okno_->geometry().topLeft()))
+        // Where the window system has the window, which the widget learns later.
+        const QWindow* w = okno_->windowHandle();
+        if (const auto kam = vystredeni_.ramecek(w->frameMargins(), w->position()))
             presun(*kam);
         if (!vystredeni_.ceka_na_ramecek())
             QCoreApplication::instance()->removeNativeEventFilter(this);

@@ -34,9 +34,11 @@ public:
     // desktop `plocha`: the place of its own top-left corner.
     QPoint ukazano(const QRect& plocha, QSize velikost);
     // Qt reports the frame margins `m` while the window's own top-left corner stands at
-    // `kde`. Once they describe a real frame the waiting ends; the answer is the
-    // window's new place when its own frame moves its centre and the window still stands
-    // where it was put (a window the user moved stays where it is).
+    // `kde`. Once they describe a real frame round the window where it was put, the
+    // waiting ends; the answer is the window's new place when its own frame moves its
+    // centre. A window standing elsewhere is left there (the user moved it) and the
+    // waiting goes on: a window manager building a frame holds the window in it for a
+    // moment, away from its place, and measures it wrongly then.
     std::optional<QPoint> ramecek(const QMargins& m, QPoint kde);
     bool ceka_na_ramecek() const { return ceka_; }
 

@@ -103,8 +103,12 @@ TEST(FormKit, AWindowIsCentredAgainOnceAWindowManagerHasFramedIt)
     const QSize menu(292, 208);
     const QMargins zadny;
     const QMargins ramecek(1, 20, 1, 1);
-    // What Qt measures while openbox is still building the frame: a frame of one pixel.
+    // What Qt measures while openbox is still building the frame: a frame of one pixel,
+    // or one of the final size with the window in its top-left corner, both at the
+    // desktop's top left.
     const QMargins rozestaveny(0, 0, -291, -207);
+    const QMargins bez_posunu(0, 0, 2, 21);
+    const QPoint v_rohu(0, 0);
     const QPoint bez_ramecku(814, 436);
     const QPoint uprostred(814, 446);
     struct Hlaseni {
@@ -131,11 +135,16 @@ TEST(FormKit, AWindowIsCentredAgainOnceAWindowManagerHasFramedIt)
          bez_ramecku,
          {{zadny, {}, {}}, {zadny, {}, {}}, {ramecek, {}, uprostred}},
          ramecek},
+        {"a frame being built that holds the window away from its place is no frame",
+         zadny,
+         bez_ramecku,
+         {{bez_posunu, v_rohu, {}}, {rozestaveny, v_rohu, {}}, {ramecek, {}, uprostred}},
+         ramecek},
         {"a window the user moved stays where it is",
          zadny,
          bez_ramecku,
          {{ramecek, QPoint(100, 100), {}}, {ramecek, QPoint(100, 100), {}}},
-         ramecek},
+         zadny},
         {"a window is centred again only once",
          zadny,
          bez_ramecku,
@@ -156,12 +165,12 @@ TEST(FormKit, AWindowIsCentredAgainOnceAWindowManagerHasFramedIt)
         SCOPED_TRACE(p.co);
         QMargins posledni = p.posledni;
         Vystredeni v(posledni);
-        QPoint kde = v.ukazano(plocha, menu);
-        EXPECT_EQ(kde, p.ukazano);
+        QPoint polozeno = v.ukazano(plocha, menu);
+        EXPECT_EQ(polozeno, p.ukazano);
         for (const Hlaseni& h : p.hlaseni) {
-            const std::optional<QPoint> presun = v.ramecek(h.m, h.kde.value_or(kde));
+            const std::optional<QPoint> presun = v.ramecek(h.m, h.kde.value_or(polozeno));
             EXPECT_EQ(presun, h.presun);
-            kde = presun.value_or(h.kde.value_or(kde));
+            polozeno = presun.value_or(polozeno);
         }
         EXPECT_EQ(posledni, p.posledni_potom);
     }
