@@ -83,7 +83,7 @@ QPoint Vystredeni::ukazano(const QRect& plocha, QSize velikost)
 {
     plocha_ = plocha;
     velikost_ = velikost;
-    ceka_ = true;
+    ukazano_ = true;
     polozeno_ = stred(posledni_);
     return polozeno_;
 }
@@ -92,9 +92,8 @@ std::optional<QPoint> Vystredeni::ramecek(const QMargins& m, QPoint kde)
 {
     // A window standing elsewhere was moved by the user, or is held for a moment by a
     // frame still being built, whose margins are not to be trusted either.
-    if (!ceka_ || !je_ramecek(m) || kde != polozeno_)
+    if (!ukazano_ || !je_ramecek(m) || kde != polozeno_)
         return std::nullopt;
-    ceka_ = false;
     posledni_ = m;
     if (m == pouzity_)
         return std::nullopt;
@@ -123,7 +122,7 @@ public:
                 presun(vystredeni_.ukazano(s->availableGeometry(), okno_->size()));
                 QCoreApplication::instance()->installNativeEventFilter(this);
             }
-        } else if (vystredeni_.ceka_na_ramecek()) {
+        } else if (vystredeno_) {
             // Where the window system passes no events of its own to the program, the
             // window's events are the moments to look.
             podivej_se();
@@ -133,8 +132,10 @@ public:
 
     // Qt learns the frame from the window system without telling the window: a window
     // manager that is still starting may frame the window long after it shows, with no
-    // event for the window itself. So every event from the window system is a moment to
-    // look, once Qt has handled it.
+    // event for the window itself, and may report a frame it has not finished. So every
+    // event from the window system is a moment to look, once Qt has handled it, for as
+    // long as the window lives: the check is cheap and finds nothing to do once the
+    // window stands centred in its frame or the user has moved it.
     bool nativeEventFilter(const QByteArray&, void*, qintptr*) override
     {
         if (!naplanovano_) {
@@ -150,14 +151,10 @@ public:
 private:
     void podivej_se()
     {
-        if (!vystredeni_.ceka_na_ramecek() || !okno_->windowHandle())
-            return;
         // Where the window system has the window, which the widget learns later.
-        const QWindow* w = okno_->windowHandle();
-        if (const auto kam = vystredeni_.ramecek(w->frameMargins(), w->position()))
-            presun(*kam);
-        if (!vystredeni_.ceka_na_ramecek())
-            QCoreApplication::instance()->removeNativeEventFilter(this);
+        if (const QWindow* w = okno_->windowHandle())
+            if (const auto kam = vystredeni_.ramecek(w->frameMargins(), w->position()))
+                presun(*kam);
     }
 
     // Puts the window's own top-left corner there; the window manager keeps it and frames

@@ -21,10 +21,11 @@ QFont okno_font();
 // Qt::CustomizeWindowHint among them the window asks for these boxes only.
 void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags flags);
 
-// Where a window stands so that it is centred on the desktop, frame and all, from its first
-// show until a window manager has framed it. The window manager frames a window only
-// after it is shown, so it is first centred with the frame the last framed window had,
-// and again with its own once that is known.
+// Where a window stands so that it is centred on the desktop, frame and all. The window
+// manager frames a window only after it is shown, so it is first centred with the frame
+// the last framed window had, and again with its own once that is known. A window manager
+// still starting may report a frame it is still building: the window follows its frame
+// as long as it stands where it was put.
 class Vystredeni {
 public:
     // `posledni_ramecek` is shared by every window of the program: the last frame seen.
@@ -34,13 +35,11 @@ public:
     // desktop `plocha`: the place of its own top-left corner.
     QPoint ukazano(const QRect& plocha, QSize velikost);
     // Qt reports the frame margins `m` while the window's own top-left corner stands at
-    // `kde`. Once they describe a real frame round the window where it was put, the
-    // waiting ends; the answer is the window's new place when its own frame moves its
-    // centre. A window standing elsewhere is left there (the user moved it) and the
-    // waiting goes on: a window manager building a frame holds the window in it for a
-    // moment, away from its place, and measures it wrongly then.
+    // `kde`: the window's new place when they describe a real frame round the window
+    // where it was put, other than the one it was centred with. A window standing
+    // elsewhere is left there: the user moved it, or a window manager building a frame
+    // holds the window in it away from its place for a moment, and measures it wrongly.
     std::optional<QPoint> ramecek(const QMargins& m, QPoint kde);
-    bool ceka_na_ramecek() const { return ceka_; }
 
 private:
     QPoint stred(const QMargins& m);
@@ -50,7 +49,7 @@ private:
     QRect plocha_;
     QSize velikost_;
     QPoint polozeno_;
-    bool ceka_ = false;
+    bool ukazano_ = false;
 };
 
 // Whether frame margins describe a frame a window manager has put round the window. While

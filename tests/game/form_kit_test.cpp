@@ -97,7 +97,7 @@ TEST(FormKit, EveryWindowHasAFixedBorderWithACloseBoxAndTheWindowFont)
 // The main menu on a 1920x1080 desktop under a window manager whose frame adds 1 pixel left,
 // right and below and a 20-pixel caption: the frame's centre on the desktop's puts the
 // menu's own corner at (814, 446); without a frame it is (814, 436).
-TEST(FormKit, AWindowIsCentredAgainOnceAWindowManagerHasFramedIt)
+TEST(FormKit, AWindowIsCentredAgainWhenAWindowManagerFramesIt)
 {
     const QRect plocha(0, 0, 1920, 1080);
     const QSize menu(292, 208);
@@ -145,10 +145,15 @@ TEST(FormKit, AWindowIsCentredAgainOnceAWindowManagerHasFramedIt)
          bez_ramecku,
          {{ramecek, QPoint(100, 100), {}}, {ramecek, QPoint(100, 100), {}}},
          zadny},
-        {"a window is centred again only once",
+        {"a frame being built round the window where it was put is followed to its end",
          zadny,
          bez_ramecku,
-         {{ramecek, {}, uprostred}, {QMargins(4, 30, 4, 4), uprostred, {}}},
+         {{bez_posunu, {}, QPoint(813, 426)}, {bez_posunu, {}, {}}, {ramecek, {}, uprostred}},
+         ramecek},
+        {"a window moved once framed stays where it is",
+         zadny,
+         bez_ramecku,
+         {{ramecek, {}, uprostred}, {QMargins(4, 30, 4, 4), QPoint(100, 100), {}}},
          ramecek},
         {"a window shown after a framed one is centred with its frame at once",
          ramecek,
