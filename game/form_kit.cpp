@@ -1,5 +1,7 @@
 #include "game/form_kit.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -8,6 +10,7 @@
 #include <QStyleOptionFocusRect>
 #include <QMargins>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -67,66 +70,114 @@ QFont okno_font()
     return f;
 }
 
+bool je_ramecek(const QMargins& m)
+{
+    return !m.isNull() && m.left() >= 0 && m.top() >= 0 && m.right() >= 0 && m.bottom() >= 0;
+}
+
+QPoint Vystredeni::stred(const QMargins& m)
+{
+    pouzity_ = m;
+    const QSize vnejsi = velikost_.grownBy(m);
+    const QPoint roh = plocha_.center() + QPoint(1, 1)
+                       - QPoint(vnejsi.width() / 2, vnejsi.height() / 2);
+    return roh + QPoint(m.left(), m.top());
+}
+
+QPoint Vystredeni::ukazano(const QRect& plocha, QSize velikost)
+{
+    plocha_ = plocha;
+    velikost_ = velikost;
+    ukazano_ = true;
+    polozeno_ = stred(posledni_);
+    return polozeno_;
+}
+
+std::optional<QPoint> Vystredeni::ramecek(const QMargins& m, QPoint kde)
+{
+    // A window standing elsewhere was moved by the user, or is held for a moment by a
+    // frame still being built, whose margins are not to be trusted either.
+    if (!ukazano_ || !je_ramecek(m) || kde != polozeno_)
+        return std::nullopt;
+    posledni_ = m;
+    if (m == pouzity_)
+        return std::nullopt;
+    polozeno_ = stred(m);
+    return polozeno_;
+}
+
 namespace {
 
 // The frame the window manager put round the last window it framed: a window shown
 // later is centred with it from the start rather than moved once its own frame is known.
 QMargins posledni_ramecek;
 
-// Centres its window on the desktop, frame and all, when the program first shows it. The
-// frame is known only once the window manager has framed the window; until then the last
-// frame seen stands in, and the window is centred again when its own comes.
-class Uprostred final : public QObject {
+// Centres its window on the desktop when the program first shows it, and again when the
+// window manager has framed it.
+class Uprostred final : public QObject, public QAbstractNativeEventFilter {
 public:
-    explicit Uprostred(QWidget* okno) : QObject(okno), okno_(okno) {}
+    explicit Uprostred(QWidget* okno) : QObject(okno), okno_(okno), vystredeni_(posledni_ramecek) {}
 
     bool eventFilter(QObject*, QEvent* e) override
     {
         if (e->type() == QEvent::Show && !e->spontaneous() && !vystredeno_) {
             // Shown again later, a window comes back where it was, as desktops keep them.
             vystredeno_ = true;
-            ceka_na_ramecek_ = true;
-            vystred(posledni_ramecek);
-        } else if (ceka_na_ramecek_) {
-            // Qt learns the frame without telling the window; its first paint or
-            // activation after that is the first moment to look.
-            const QMargins m = okno_->windowHandle() ? okno_->windowHandle()->frameMargins() : QMargins();
-            if (!m.isNull()) {
-                ceka_na_ramecek_ = false;
-                posledni_ramecek = m;
-                if (m != pouzity_)
-                    vystred(m);
+            if (const QScreen* s = okno_->screen()) {
+                presun(vystredeni_.ukazano(s->availableGeometry(), okno_->size()));
+                QCoreApplication::instance()->installNativeEventFilter(this);
             }
+        } else if (vystredeno_) {
+            // Where the window system passes no events of its own to the program, the
+            // window's events are the moments to look.
+            podivej_se();
+        }
+        return false;
+    }
+
+    // Qt learns the frame from the window system without telling the window: a window
+    // manager that is still starting may frame the window long after it shows, with no
+    // event for the window itself, and may report a frame it has not finished. So every
+    // event from the window system is a moment to look, once Qt has handled it, for as
+    // long as the window lives: the check is cheap and finds nothing to do once the
+    // window stands centred in its frame or the user has moved it.
+    bool nativeEventFilter(const QByteArray&, void*, qintptr*) override
+    {
+        if (!naplanovano_) {
+            naplanovano_ = true;
+            QTimer::singleShot(0, this, [this] {
+                naplanovano_ = false;
+                podivej_se();
+            });
         }
         return false;
     }
 
 private:
-    void vystred(const QMargins& m)
+    void podivej_se()
     {
-        const QScreen* s = okno_->screen();
-        if (!s)
-            return;
-        pouzity_ = m;
-        const QSize vnejsi = okno_->size().grownBy(m);
-        const QPoint roh = s->availableGeometry().center() + QPoint(1, 1)
-                           - QPoint(vnejsi.width() / 2, vnejsi.height() / 2);
-        // Where the window itself goes, inside its frame: the window manager keeps it
-        // there and frames it around. Before the window has a frame of its own, Qt takes
-        // a move as the window's own position; once it has one, as the frame's, so the
-        // platform window is moved directly then.
-        const QPoint uvnitr = roh + QPoint(m.left(), m.top());
-        const QWindow* w = okno_->windowHandle();
+        // Where the window system has the window, which the widget learns later.
+        if (const QWindow* w = okno_->windowHandle())
+            if (const auto kam = vystredeni_.ramecek(w->frameMargins(), w->position()))
+                presun(*kam);
+    }
+
+    // Puts the window's own top-left corner there; the window manager keeps it and frames
+    // it around. Qt takes a move as the frame's place once it knows a frame, so then the
+    // platform window is moved directly.
+    void presun(QPoint uvnitr)
+    {
+        QWindow* w = okno_->windowHandle();
         if (w && !w->frameMargins().isNull())
-            okno_->windowHandle()->setPosition(uvnitr);
+            w->setPosition(uvnitr);
         else
             okno_->move(uvnitr);
     }
 
     QWidget* okno_;
-    QMargins pouzity_;
-    bool ceka_na_ramecek_ = false;
+    Vystredeni vystredeni_;
     bool vystredeno_ = false;
+    bool naplanovano_ = false;
 };
 
 } // namespace

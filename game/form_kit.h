@@ -7,9 +7,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMargins>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <optional>
 
 // The font the windows were laid out for.
 QFont okno_font();
@@ -18,6 +20,42 @@ QFont okno_font();
 // and a close box; flags add the window's type and any further boxes. With
 // Qt::CustomizeWindowHint among them the window asks for these boxes only.
 void nastav_okno(QWidget* okno, const QString& titulek, Qt::WindowFlags flags);
+
+// Where a window stands so that it is centred on the desktop, frame and all. The window
+// manager frames a window only after it is shown, so it is first centred with the frame
+// the last framed window had, and again with its own once that is known. A window manager
+// still starting may report a frame it is still building: the window follows its frame
+// as long as it stands where it was put.
+class Vystredeni {
+public:
+    // `posledni_ramecek` is shared by every window of the program: the last frame seen.
+    explicit Vystredeni(QMargins& posledni_ramecek) : posledni_(posledni_ramecek) {}
+
+    // The window, `velikost` without its frame, is shown for the first time on the
+    // desktop `plocha`: the place of its own top-left corner.
+    QPoint ukazano(const QRect& plocha, QSize velikost);
+    // Qt reports the frame margins `m` while the window's own top-left corner stands at
+    // `kde`: the window's new place when they describe a real frame round the window
+    // where it was put, other than the one it was centred with. A window standing
+    // elsewhere is left there: the user moved it, or a window manager building a frame
+    // holds the window in it away from its place for a moment, and measures it wrongly.
+    std::optional<QPoint> ramecek(const QMargins& m, QPoint kde);
+
+private:
+    QPoint stred(const QMargins& m);
+
+    QMargins& posledni_;
+    QMargins pouzity_;
+    QRect plocha_;
+    QSize velikost_;
+    QPoint polozeno_;
+    bool ukazano_ = false;
+};
+
+// Whether frame margins describe a frame a window manager has put round the window. While
+// a window manager is still starting, Qt can measure a frame it is only building, no
+// bigger than a pixel, and reports the window sticking out of it: negative margins.
+bool je_ramecek(const QMargins& m);
 
 // What a screen reader announces of the window's controls, filled in once the window is
 // built: a button or a group is named by its caption (without the accelerator marker), a

@@ -2,18 +2,49 @@
 # openbox window manager, and what they read of the game's windows there. The caller keeps
 # the background processes in the array `pids` and ends them itself.
 
-# A virtual 1024x768 display with openbox, and no key repeat (a key xdotool leaves held
-# would fire the default button again and again). Sets DISPLAY.
-start_desktop() {
-  # A display another session already runs would take this one's windows and keys.
-  local n
-  while n=$(( 90 + RANDOM % 200 )); [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do :; done
-  local display=":$n"
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-  export DISPLAY="$display"
-  for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-  openbox >/dev/null 2>&1 & pids+=($!)
-  sleep 0.5
+# A virtual display of the given size, 1024x768 unless told otherwise, on the first display
+# number no other X server holds, so that checks can run side by side. Sets DISPLAY and
+# SCREEN_W, SCREEN_H.
+start_display() { # [WIDTHxHEIGHT]
+  local size=${1:-1024x768} number
+  number=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 & pids+=($!)
+  for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.05; done
+  export DISPLAY=":$(head -n1 "$number")"
+  rm -f "$number"
+  SCREEN_W=${size%x*} SCREEN_H=${size#*x}
+}
+
+# openbox on the display, in the background; its PID in OPENBOX_PID. Returns at once: a
+# caller that needs it ready waits with wm_ready.
+start_openbox() {
+  openbox >/dev/null 2>&1 & OPENBOX_PID=$!; pids+=($OPENBOX_PID)
+}
+
+# Whether a window manager has announced itself on the display; wm_ready waits for it.
+wm_up() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+wm_ready() {
+  for _ in $(seq 100); do wm_up && return 0; sleep 0.05; done
+  return 1
+}
+
+# Ends the PID, started by the caller, waits until it has gone and takes it out of `pids`,
+# where it might name another process later.
+stop_pid() { # pid
+  local kept=() p
+  kill "$1" 2>/dev/null || true
+  wait "$1" 2>/dev/null || true
+  for p in "${pids[@]}"; do [ "$p" = "$1" ] || kept+=("$p"); done
+  pids=("${kept[@]}")
+}
+
+# A virtual display (1024x768 unless told otherwise) with openbox, and no key repeat (a key
+# xdotool leaves held would fire the default button again and again). Sets DISPLAY.
+start_desktop() { # [WIDTHxHEIGHT]
+  start_display "$@"
+  start_openbox
+  wm_ready || true
+  sleep 0.3
   xset r off
 }
 
@@ -47,4 +78,14 @@ start_game_on_desktop() { # build-dir
   [ -x "$1/app/tarvana" ] || scripts/setup.sh "$1" >/dev/null
   start_desktop
   (cd "$1" && QT_QPA_PLATFORM=xcb exec ./app/tarvana >/dev/null 2>&1) & game=$!; pids+=($game)
+}
+
+# How far the centre of a window with its frame lies from the screen's: "dx dy". Fails while
+# the window manager has not framed the window yet.
+frame_offset() { # id
+  local X Y WIDTH HEIGHT l r t b
+  eval "$(place "$1")"
+  IFS=', ' read -r l r t b < <(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | grep '=' | sed 's/.*= //')
+  [ -n "${b:-}" ] || return 1
+  echo "$(( X - l + (WIDTH + l + r) / 2 - SCREEN_W / 2 )) $(( Y - t + (HEIGHT + t + b) / 2 - SCREEN_H / 2 ))"
 }

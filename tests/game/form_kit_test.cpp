@@ -1,5 +1,5 @@
-// The controls the windows are built from: the one-line labels' widths, and the border and
-// font that every window gets from them.
+// The controls the windows are built from: the one-line labels' widths, the border and
+// font that every window gets from them, and where a window stands when first shown.
 #include "about/tarvana_about.h"
 #include "app/tarvana.h"
 #include "game/form_kit.h"
@@ -9,6 +9,15 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
+#include <vector>
+
+// Places and frames as a failure shows them.
+static void PrintTo(const QPoint& p, std::ostream* os) { *os << '(' << p.x() << ", " << p.y() << ')'; }
+static void PrintTo(const QMargins& m, std::ostream* os)
+{
+    *os << "margins " << m.left() << ", " << m.top() << ", " << m.right() << ", " << m.bottom();
+}
 
 namespace {
 
@@ -82,6 +91,93 @@ TEST(FormKit, EveryWindowHasAFixedBorderWithACloseBoxAndTheWindowFont)
         EXPECT_EQ(o.okno->minimumSize(), o.okno->maximumSize());
         EXPECT_EQ(o.okno->font().family(), "MS Sans Serif");
         EXPECT_EQ(o.okno->font().pixelSize(), 11);
+    }
+}
+
+// The main menu on a 1920x1080 desktop under a window manager whose frame adds 1 pixel left,
+// right and below and a 20-pixel caption: the frame's centre on the desktop's puts the
+// menu's own corner at (814, 446); without a frame it is (814, 436).
+TEST(FormKit, AWindowIsCentredAgainWhenAWindowManagerFramesIt)
+{
+    const QRect plocha(0, 0, 1920, 1080);
+    const QSize menu(292, 208);
+    const QMargins zadny;
+    const QMargins ramecek(1, 20, 1, 1);
+    // What Qt measures while openbox is still building the frame: a frame of one pixel,
+    // or one of the final size with the window in its top-left corner, both at the
+    // desktop's top left.
+    const QMargins rozestaveny(0, 0, -291, -207);
+    const QMargins bez_posunu(0, 0, 2, 21);
+    const QPoint v_rohu(0, 0);
+    const QPoint bez_ramecku(814, 436);
+    const QPoint uprostred(814, 446);
+    struct Hlaseni {
+        QMargins m;
+        // Where the window stands; nothing for where it was put.
+        std::optional<QPoint> kde;
+        std::optional<QPoint> presun;
+    };
+    struct Pripad {
+        const char* co;
+        QMargins posledni;
+        QPoint ukazano;
+        std::vector<Hlaseni> hlaseni;
+        QMargins posledni_potom;
+    } const pripady[] = {
+        {"framed where it was put", zadny, bez_ramecku, {{ramecek, {}, uprostred}}, ramecek},
+        {"a frame still being built is no frame",
+         zadny,
+         bez_ramecku,
+         {{rozestaveny, {}, {}}, {ramecek, {}, uprostred}},
+         ramecek},
+        {"without a window manager there is no frame to wait for",
+         zadny,
+         bez_ramecku,
+         {{zadny, {}, {}}, {zadny, {}, {}}, {ramecek, {}, uprostred}},
+         ramecek},
+        {"a frame being built that holds the window away from its place is no frame",
+         zadny,
+         bez_ramecku,
+         {{bez_posunu, v_rohu, {}}, {rozestaveny, v_rohu, {}}, {ramecek, {}, uprostred}},
+         ramecek},
+        {"a window the user moved stays where it is",
+         zadny,
+         bez_ramecku,
+         {{ramecek, QPoint(100, 100), {}}, {ramecek, QPoint(100, 100), {}}},
+         zadny},
+        {"a frame being built round the window where it was put is followed to its end",
+         zadny,
+         bez_ramecku,
+         {{bez_posunu, {}, QPoint(813, 426)}, {bez_posunu, {}, {}}, {ramecek, {}, uprostred}},
+         ramecek},
+        {"a window moved once framed stays where it is",
+         zadny,
+         bez_ramecku,
+         {{ramecek, {}, uprostred}, {QMargins(4, 30, 4, 4), QPoint(100, 100), {}}},
+         ramecek},
+        {"a window shown after a framed one is centred with its frame at once",
+         ramecek,
+         uprostred,
+         {{ramecek, {}, {}}},
+         ramecek},
+        {"a frame still being built is not taken for the next window",
+         ramecek,
+         uprostred,
+         {{rozestaveny, {}, {}}},
+         ramecek},
+    };
+    for (const Pripad& p : pripady) {
+        SCOPED_TRACE(p.co);
+        QMargins posledni = p.posledni;
+        Vystredeni v(posledni);
+        QPoint polozeno = v.ukazano(plocha, menu);
+        EXPECT_EQ(polozeno, p.ukazano);
+        for (const Hlaseni& h : p.hlaseni) {
+            const std::optional<QPoint> presun = v.ramecek(h.m, h.kde.value_or(polozeno));
+            EXPECT_EQ(presun, h.presun);
+            polozeno = presun.value_or(polozeno);
+        }
+        EXPECT_EQ(posledni, p.posledni_potom);
     }
 }
 
