@@ -8,7 +8,8 @@
 #           motor.wav bonus.wav nakup.wav, each damaged the same way
 #   DAMAGE  missing | empty | header | third | cut:BYTES | garbage | unreadable | folder | big
 #           | fifo (a named pipe) | zero-link (a link to /dev/zero) | loop (a link to itself)
-#           | socket
+#           | socket; each made by tarvana_damage, as in the damaged-data tests (big: a WAV
+#           whose samples repeat to 50 MB, any other file padded to 50 MB)
 # Exit status 0: the game carried on (or, for the sky picture, said which file it could not
 # read) and closed when asked; 1: it did not.
 #
@@ -26,6 +27,8 @@ damaged_data_setup() { # build-dir
   case "$build" in /*) ;; *) build="$root/$build" ;; esac
   [ -x "$build/app/tarvana" ] || "$root/scripts/setup.sh" "$build" >/dev/null
   game="$(cd "$build" && pwd)/app/tarvana"
+  damage_tool="$(cd "$build" && pwd)/tests/support/tarvana_damage"
+  [ -x "$damage_tool" ] || cmake --build "$build" --target tarvana_damage >/dev/null
   start_desktop
   # A sound server of our own with a null sink, recorded from its monitor in each run.
   recording=0
@@ -73,29 +76,8 @@ damaged_data_run() ( # FILE[,FILE...] DAMAGE [computer|quick]
   for file in "${files[@]}"; do
     target="$work/data/$file"
     [ -e "$target" ] || { echo "no such data file: $file" >&2; exit 2; }
-    case "$damage" in
-      missing)    rm -f "$target" ;;
-      empty)      : > "$target" ;;
-      header)     python3 - "$target" <<'PY'
-import struct, sys
-p = sys.argv[1]; b = open(p, 'rb').read()
-end = struct.unpack_from('<I', b, 10)[0] if b[:2] == b'BM' else b.find(b'data') + 8
-open(p, 'wb').write(b[:end])
-PY
-                  ;;
-      third)      truncate -s $(( $(stat -c %s "$target") / 3 )) "$target" ;;
-      cut:*)      truncate -s "${damage#cut:}" "$target" ;;
-      garbage)    head -c 4096 /dev/urandom > "$target" ;;
-      unreadable) chmod 000 "$target" ;;
-      folder)     rm -f "$target"; mkdir "$target" ;;
-      big)        truncate -s 50M "$target" ;;
-      fifo)       rm -f "$target"; mkfifo "$target" ;;
-      zero-link)  rm -f "$target"; ln -s /dev/zero "$target" ;;
-      loop)       rm -f "$target"; ln -s "$file" "$target" ;;
-      socket)     rm -f "$target"
-                  python3 -c 'import socket, sys; socket.socket(socket.AF_UNIX).bind(sys.argv[1])' "$target" ;;
-      *) echo "unknown damage: $damage" >&2; exit 2 ;;
-    esac
+    # The same kinds of damage as the damaged-data tests, made by the same code.
+    "$damage_tool" "$damage" "$target" || exit 2
     echo "data/$file: $damage ($(stat -c '%F, %s bytes' "$target" 2>/dev/null || echo 'nothing there'))"
     # The sky picture stops the game with its message unless the damage leaves it whole.
     if [ "$file" = nebe.bmp ] && [ "$damage" != big ] &&

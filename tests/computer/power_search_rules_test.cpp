@@ -123,10 +123,10 @@ TEST_F(ChybaSily, ErrorRangeBySkillAndTheClamp)
         {expert, 200, 0, 200},      {expert, 10, 7, 10},
     };
     for (const Case& c : cases) {
-        losy.hodnoty = {c.hod};
+        losy.next = {c.hod};
         EXPECT_EQ(pokazena_sila(c.sila, c.obtiznost), c.po)
             << c.obtiznost << " " << c.sila << " " << c.hod;
-        EXPECT_TRUE(losy.hodnoty.empty());
+        EXPECT_TRUE(losy.next.empty());
     }
 }
 

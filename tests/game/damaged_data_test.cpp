@@ -23,10 +23,6 @@ namespace {
 
 const char* const soubory[] = {"nebe.bmp",  "start.wav", "vystrel.wav", "nuke.wav", "vybuch.wav",
                                "smich.wav", "motor.wav", "bonus.wav",   "nakup.wav"};
-const Poskozeni poskozeni[] = {Poskozeni::chybi,   Poskozeni::prazdny, Poskozeni::jen_hlavicka,
-                               Poskozeni::tretina, Poskozeni::smeti,   Poskozeni::necitelny,
-                               Poskozeni::slozka,  Poskozeni::velky,   Poskozeni::roura,
-                               Poskozeni::na_nuly, Poskozeni::smycka,  Poskozeni::soket};
 
 struct Pripad {
     const char* soubor;
@@ -172,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn([] {
         std::vector<Pripad> v;
         for (const char* s : soubory)
-            for (Poskozeni p : poskozeni)
+            for (Poskozeni p : vsechna_poskozeni)
                 v.push_back({s, p});
         return v;
     }()),

@@ -587,4 +587,4 @@ TEST_F(NetworkTest, PeerNameThatNeverComesIsWrittenEmpty)
     EXPECT_EQ(events(guest), expected);
 }
 
-}  // namespace
+} // namespace

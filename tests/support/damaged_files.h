@@ -51,6 +51,31 @@ inline const char* nazev_poskozeni(Poskozeni p)
     return "?";
 }
 
+// Each kind by the word scripts/damaged-data.sh takes for it.
+inline const char* slovo_poskozeni(Poskozeni p)
+{
+    switch (p) {
+    case Poskozeni::chybi: return "missing";
+    case Poskozeni::prazdny: return "empty";
+    case Poskozeni::jen_hlavicka: return "header";
+    case Poskozeni::tretina: return "third";
+    case Poskozeni::smeti: return "garbage";
+    case Poskozeni::necitelny: return "unreadable";
+    case Poskozeni::slozka: return "folder";
+    case Poskozeni::velky: return "big";
+    case Poskozeni::roura: return "fifo";
+    case Poskozeni::na_nuly: return "zero-link";
+    case Poskozeni::smycka: return "loop";
+    case Poskozeni::soket: return "socket";
+    }
+    return "?";
+}
+
+constexpr Poskozeni vsechna_poskozeni[] = {
+    Poskozeni::chybi,  Poskozeni::prazdny,   Poskozeni::jen_hlavicka, Poskozeni::tretina,
+    Poskozeni::smeti,  Poskozeni::necitelny, Poskozeni::slozka,       Poskozeni::velky,
+    Poskozeni::roura,  Poskozeni::na_nuly,   Poskozeni::smycka,       Poskozeni::soket};
+
 constexpr qsizetype velky_soubor = 50 * 1024 * 1024;
 
 // Where a file's payload starts: a WAV's samples after its data chunk header, a BMP's

@@ -1,11 +1,11 @@
 // The monkey's driver: installs the platform stand-ins, runs the program's event loop,
-// and at each input asks the parts what to send and then checks the rules.
+// and at each input asks its player what to send and then its rule checks what holds.
 #include "tests/support/monkey.h"
 
 #include "app/tarvana_aplikace.h"
 #include "game/platform.h"
 #include "game/turns.h"
-#include "tests/support/monkey_windows.h"
+#include "tests/support/monkey_parts.h"
 #include "tests/support/stand_ins.h"
 
 #include <QTimer>
@@ -18,9 +18,11 @@ using namespace monkey;
 
 // ---- the platform as the monkey plays it (stand_ins.h): nothing sleeps, nothing sounds,
 // and every round gets a landscape of its own because the clock moves on at every reading.
-class Monkey : MonkeyWindows {
+class Monkey {
 public:
-    Monkey(std::uint32_t seed, long events) : MonkeyWindows(seed, events)
+    Monkey(std::uint32_t seed, long events)
+        : run_(seed, events), dice_(seed), inputs_(run_, dice_), rules_(run_),
+          player_(run_, dice_, inputs_, rules_)
     {
         random_.engine.seed(seed);
         clock_.now = 1'000'000 + static_cast<std::int64_t>(seed) * 100'000;
@@ -34,32 +36,32 @@ public:
         const StandInScope installed(sleeper_, pump_, sound_, random_, clock_);
         obnov_pocatecni_stav();
 
-        while (!stopped_) {
-            ++report_.program_runs;
+        while (!run_.stopped) {
+            ++run_.report.program_runs;
             spust_tarvanu();
             auto ctx = std::make_unique<QObject>();
             ctx_ = ctx.get();
             schedule();
             // A watchdog for windows that will not close: the event loop must end.
-            const int limit_ms = static_cast<int>(std::min<long>(120'000 + budget_ * 20, 1'800'000));
+            const int limit_ms = static_cast<int>(std::min<long>(120'000 + run_.budget * 20, 1'800'000));
             QTimer::singleShot(limit_ms, ctx_, [this, limit_ms] {
-                fail("the program did not end within " + std::to_string(limit_ms / 1000) + " s");
-                stopped_ = true;
+                run_.fail("the program did not end within " + std::to_string(limit_ms / 1000) + " s");
+                run_.stopped = true;
                 QCoreApplication::exit(1);
             });
             QApplication::exec();
             ctx.reset();
             ctx_ = nullptr;
-            check_nothing_left_open();
+            rules_.check_nothing_left_open();
             zrus_okna();
-            game_ = nullptr;
-            shop_ = nullptr;
-            if (report_.events >= budget_)
-                stopped_ = true;
+            run_.game = nullptr;
+            run_.shop = nullptr;
+            if (run_.report.events >= run_.budget)
+                run_.stopped = true;
         }
 
-        report_.simulated_sleep_ms = sleeper_.summed_ms;
-        return report_;
+        run_.report.simulated_sleep_ms = sleeper_.summed_ms;
+        return run_.report;
     }
 
     // The battlefield's anti-freeze: a running action lets the window handle its
@@ -67,28 +69,28 @@ public:
     // action's feet: that would be a second action started inside the first.
     void pump()
     {
-        ++in_pump_;
+        ++run_.in_pump;
         if (form_hra && probiha_akce) {
             Tform_hra& f = *form_hra;
             const bool let = !f.btn_obchod->isEnabled() && !f.scr_uhel1->isEnabled()
                              && !f.scr_uhel2->isEnabled();
-            if (let && !since_quiet_.fire) {
-                since_quiet_.fire = true;
-                ++report_.fire_runs;
-                ++report_.fire_runs_by_game[{game_type_.typ, game_type_.skill}];
-            } else if (!let && !since_quiet_.drive && na_tahu >= 0 && na_tahu <= 1
+            if (let && !run_.since_quiet.fire) {
+                run_.since_quiet.fire = true;
+                ++run_.report.fire_runs;
+                ++run_.report.fire_runs_by_game[{run_.game_type.typ, run_.game_type.skill}];
+            } else if (!let && !run_.since_quiet.drive && na_tahu >= 0 && na_tahu <= 1
                        && f.scr_uhel(na_tahu)->isEnabled()) {
-                since_quiet_.drive = true;
-                ++report_.drives;
+                run_.since_quiet.drive = true;
+                ++run_.report.drives;
             }
         }
         const Snapshot pred = Snapshot::now();
         QCoreApplication::processEvents(QEventLoop::AllEvents);
         const std::string zmena = pred.difference(Snapshot::now());
         if (!zmena.empty())
-            fail("the game changed while an action let the window handle its messages: "
+            run_.fail("the game changed while an action let the window handle its messages: "
                  + zmena);
-        --in_pump_;
+        --run_.in_pump;
     }
 
 private:
@@ -104,7 +106,7 @@ private:
         // The next input is queued first, so that it arrives inside whatever modal
         // window or running action this one opens.
         schedule();
-        if (stopped_)
+        if (run_.stopped)
             return;
         // Delivering an input lets the toolkit handle pending events, this call among
         // them. An input belongs inside another one only when that one opened a modal
@@ -115,93 +117,99 @@ private:
         if (!modal)
             modal = QApplication::activeModalWidget();
         if (!frames_.empty()) {
-            const bool nova_akce = in_pump_ > frames_.back().in_pump;
+            const bool nova_akce = run_.in_pump > frames_.back().in_pump;
             const bool nove_okno = std::none_of(frames_.begin(), frames_.end(),
                                                 [&](const Frame& f) { return f.modal == modal; });
             if (!nova_akce && !nove_okno)
                 return;
         }
-        frames_.push_back({modal, in_pump_});
-        if (++depth_ > 40) {
-            fail("inputs nest more than 40 deep");
-            stopped_ = true;
+        frames_.push_back({modal, run_.in_pump});
+        if (++run_.depth > 40) {
+            run_.fail("inputs nest more than 40 deep");
+            run_.stopped = true;
             QCoreApplication::exit(1);
         }
         try {
             observe();
-            if (finishing_ || report_.events >= budget_) {
-                finishing_ = true;
-                finish_step();
+            if (run_.finishing || run_.report.events >= run_.budget) {
+                run_.finishing = true;
+                player_.finish_step();
             } else {
                 act();
             }
             observe();
-            check();
+            rules_.check();
         } catch (const std::exception& e) {
-            fail(std::string("exception escaped a handler: ") + e.what());
+            run_.fail(std::string("exception escaped a handler: ") + e.what());
         } catch (...) {
-            fail("an exception of unknown type escaped a handler");
+            run_.fail("an exception of unknown type escaped a handler");
         }
         frames_.pop_back();
-        --depth_;
+        --run_.depth;
     }
 
     void observe()
     {
-        if (form_hra && form_hra->hra_zacala() && form_hra != game_) {
-            game_ = form_hra;
-            ++report_.games;
-            game_type_ = {typ_hry, typ_hry == proti_pocitaci ? obtiznost : -1};
-            session_events_ = 0;
-            game_counted_ = false;
-            baseline_valid_ = false;
+        if (form_hra && form_hra->hra_zacala() && form_hra != run_.game) {
+            run_.game = form_hra;
+            ++run_.report.games;
+            run_.game_type = {typ_hry, typ_hry == proti_pocitaci ? obtiznost : -1};
+            run_.session_events = 0;
+            run_.game_counted = false;
+            run_.baseline_valid = false;
         }
-        if (game_ && game_->hra_zacala() && nebe)
-            round_seen_ = true;
-        if (game_ && !game_->isVisible() && !game_counted_) {
-            game_counted_ = true;
-            const GameType& g = game_types[static_cast<std::size_t>(goal_)];
-            if (g.typ == game_type_.typ && g.skill == game_type_.skill)
-                goal_ = (goal_ + 1) % static_cast<int>(game_types.size());
+        if (run_.game && run_.game->hra_zacala() && nebe)
+            run_.round_seen = true;
+        if (run_.game && !run_.game->isVisible() && !run_.game_counted) {
+            run_.game_counted = true;
+            const GameType& g = game_types[static_cast<std::size_t>(run_.goal)];
+            if (g.typ == run_.game_type.typ && g.skill == run_.game_type.skill)
+                run_.goal = (run_.goal + 1) % static_cast<int>(game_types.size());
         }
-        if (form_obchod && form_obchod->isVisible() && form_obchod != shop_) {
-            shop_ = form_obchod;
-            shop_player_ = form_obchod->hrac_obchodu;
-            since_quiet_.shop = true;
-            ++report_.shop_visits;
+        if (form_obchod && form_obchod->isVisible() && form_obchod != run_.shop) {
+            run_.shop = form_obchod;
+            run_.shop_player = form_obchod->hrac_obchodu;
+            run_.since_quiet.shop = true;
+            ++run_.report.shop_visits;
         }
     }
 
     // ---------------------------------------------------------------- the windows
     void act()
     {
-        QWidget* t = top();
+        QWidget* t = inputs_.top();
         if (!t)
             return;
         if (QApplication::activePopupWidget() == t)
-            return act_popup(t);
+            return player_.act_popup(t);
         if (auto* box = qobject_cast<QMessageBox*>(t))
-            return act_message(box);
+            return player_.act_message(box);
         if (auto* shop = qobject_cast<Tform_obchod*>(t))
-            return act_shop(*shop);
+            return player_.act_shop(*shop);
         if (auto* hra = qobject_cast<Tform_hra*>(t)) {
-            const bool in_action = in_pump_ > 0 || hra->bezi_akce() || probiha_akce;
+            const bool in_action = run_.in_pump > 0 || hra->bezi_akce() || probiha_akce;
             // A shot handles the window's messages at every step of its flight, a drive
             // only once, after its start: a user gets a few inputs into either.
             const bool drive = probiha_akce && na_tahu >= 0 && na_tahu <= 1
                                && hra->scr_uhel(na_tahu)->isEnabled();
-            if (in_action && !chance(drive ? 0.5 : 1.0 / 30))
+            if (in_action && !dice_.chance(drive ? 0.5 : 1.0 / 30))
                 return;
-            return act_battlefield(*hra, in_action);
+            return player_.act_battlefield(*hra, in_action);
         }
         if (t == form_nastaveni)
-            return act_settings(*form_nastaveni);
+            return player_.act_settings(*form_nastaveni);
         if (t == form_uvod)
-            return act_menu(*form_uvod);
+            return player_.act_menu(*form_uvod);
         if (t == form_about)
-            return act_about(*form_about);
-        act_other(t);
+            return player_.act_about(*form_about);
+        player_.act_other(t);
     }
+
+    RunState run_;
+    Dice dice_;
+    Inputs inputs_;
+    RuleChecks rules_;
+    WindowPlayer player_;
 
     RecordingSleeper sleeper_ = RecordingSleeper::summing();
     RecordingPump pump_;

@@ -9,6 +9,7 @@ void PlatformTest::SetUp()
 void PlatformTest::TearDown()
 {
     installed_.reset();
+    expect_nothing_beyond_script(random);
     // A test may have put in stand-ins of its own: every real service goes back.
     platform::install_real();
 }

@@ -2,6 +2,7 @@
 // The gtest fixture over the platform stand-ins (stand_ins.h): nothing sleeps, every pause
 // and sound is recorded, and the random generator can be seeded or told its next values.
 #include "game/game_state.h"
+#include "tests/support/script_checks.h"
 #include "tests/support/stand_ins.h"
 
 #include <optional>

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <algorithm>
+#include <utility>
 
 RecordingSleeper RecordingSleeper::summing()
 {
@@ -68,6 +69,12 @@ void ScriptedRandom::seed(std::uint32_t s)
     engine.seed(s);
 }
 
+void ScriptedRandom::script(std::deque<std::int32_t> values)
+{
+    next = std::move(values);
+    beyond_script = 0;
+}
+
 std::int32_t ScriptedRandom::next31()
 {
     if (!next.empty()) {
@@ -75,6 +82,8 @@ std::int32_t ScriptedRandom::next31()
         next.pop_front();
         return v;
     }
+    if (strict)
+        ++beyond_script;
     return static_cast<std::int32_t>(engine() >> 1);
 }
 

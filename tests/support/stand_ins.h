@@ -61,14 +61,21 @@ struct RecordingSound : platform::SoundPlayer {
 
 // The standard library's generator, like the real source, seeded with `first_seed`
 // until the game seeds it; values put in `next` are handed out before the engine's own.
+// A strict one is for cases that script every draw: each draw beyond the script is
+// counted in `beyond_script` (and still answered by the engine), and the test fixtures
+// fail the case when any was made.
 struct ScriptedRandom : platform::RandomSource {
     std::mt19937 engine;
     // Every seed the game gave, in order.
     std::vector<std::uint32_t> seeds;
     // Values handed out before the engine's own; nahoda(n) returns value % n.
     std::deque<std::int32_t> next;
+    bool strict = false;
+    int beyond_script = 0;
 
     explicit ScriptedRandom(std::uint32_t first_seed = 1) : engine(first_seed) {}
+    // A new script: these values next, and no draw beyond a script counted yet.
+    void script(std::deque<std::int32_t> values);
     void seed(std::uint32_t s) override;
     std::int32_t next31() override;
 };
