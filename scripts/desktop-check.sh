@@ -60,7 +60,7 @@ stop_game() {
 # One start of the game: where its main menu settles. Prints the frame centre's offset, or
 # why there is none, and the game's output then. The menu may first stand with a guessed
 # frame and move once its own is known: it has settled when it has stood centred for a
-# moment, or after 3 s.
+# moment, or after 5 s.
 menu_start() { # start number, "same" when openbox starts with the game
   local id="" offset="" note="" ready=0 log="$work/game-$1.log"
   start_game "$log"
@@ -80,8 +80,13 @@ menu_start() { # start number, "same" when openbox starts with the game
     sleep 0.05
   done
   if [ -n "$id" ]; then
-    for _ in $(seq 30); do
+    for i in $(seq 50); do
       offset=$(frame_offset "$id") && within_a_pixel $offset && break
+      # The same with a menu mapped while openbox was starting: it may wait unframed.
+      if [ "$2" = same ] && [ "$i" = 10 ] && [ -z "$offset" ]; then
+        note=" (openbox woken)"
+        xprop -root -f TARVANA_WAKE 8s -set TARVANA_WAKE 2
+      fi
       sleep 0.1
     done
     sleep 0.3
