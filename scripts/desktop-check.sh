@@ -125,8 +125,13 @@ series() { # same|running
 # prints the menu's place.
 wm_after_menu() { # late|moved
   local id offset X Y WIDTH HEIGHT
-  start_game
-  id=$(find_window "Tarvana - Mervoss" 292)
+  start_game "$work/$1.log"
+  # A game that shows no menu says why: the check fails with what it printed.
+  if ! id=$(find_window "Tarvana - Mervoss" 292); then
+    echo "      the game showed no menu; it printed:" >&2
+    sed 's/^/         game: /' "$work/$1.log" >&2
+    return 1
+  fi
   [ "$1" = moved ] && xdotool windowmove --sync "$id" 100 100
   start_openbox
   wm_ready

@@ -4,11 +4,12 @@
 
 # A virtual display of the given size, 1024x768 unless told otherwise, on the first display
 # number no other X server holds, so that checks can run side by side. Sets DISPLAY and
-# SCREEN_W, SCREEN_H.
+# SCREEN_W, SCREEN_H. Xvfb must not reset when its last client leaves: between two starts
+# of a check no program may be connected, and one connecting during the reset is refused.
 start_display() { # [WIDTHxHEIGHT]
   local size=${1:-1024x768} number
   number=$(mktemp)
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$number" >/dev/null 2>&1 & pids+=($!)
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$number" >/dev/null 2>&1 & pids+=($!)
   for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.05; done
   export DISPLAY=":$(head -n1 "$number")"
   rm -f "$number"
