@@ -14,7 +14,7 @@
 # read) and closed when asked; 1: it did not.
 #
 # Sourced, it only defines damaged_data_setup and damaged_data_run, so that one desktop and
-# sound server serve many runs (scripts/special-files-check.sh).
+# sound server serve many runs (scripts/pipe-and-link-check.sh).
 
 # Packages, the game's build, the desktop and the sound server. Sets `game` and `root`;
 # what it starts goes into the caller's `pids`, and damaged_data_teardown ends it.

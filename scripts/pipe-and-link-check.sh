@@ -7,7 +7,7 @@
 # nebe.bmp (its message, then the game closes). A socket, and every other data file, are
 # in the test suite's sweep; scripts/damaged-data.sh plays any of them by hand.
 #
-# Usage: scripts/special-files-check.sh [build-dir]   (default build)
+# Usage: scripts/pipe-and-link-check.sh [build-dir]   (default build)
 # Exit status 0 when every game carried on and closed; non-zero on any hang or crash.
 set -euo pipefail
 cd "$(dirname "$0")/.."
