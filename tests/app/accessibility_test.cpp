@@ -389,22 +389,13 @@ TEST_F(BojisteTest, PurchaseIsAnnouncedWithTheNewCountAndCredits)
     start_game(*window);
     QStringList slyseno;
     QString popis_pred;
-    QTimer hlidac;
-    hlidac.setInterval(0);
-    QObject::connect(&hlidac, &QTimer::timeout, [&] {
-        auto* o = qobject_cast<Tform_obchod*>(QApplication::activeModalWidget());
-        if (!o)
-            return;
-        hlidac.stop();
-        popis_pred = o->btn_stredni->accessibleDescription();
-        o->btn_stredni->click();
-        o->btn_benzin->click(); // a full tank: no purchase
-        o->btn_energie->click(); // full energy: no purchase
-        slyseno = posledni_ohlasy(o);
-        o->close();
+    nakupuj(*window, [&](Tform_obchod& o) {
+        popis_pred = o.btn_stredni->accessibleDescription();
+        o.btn_stredni->click();
+        o.btn_benzin->click(); // a full tank: no purchase
+        o.btn_energie->click(); // full energy: no purchase
+        slyseno = posledni_ohlasy(&o);
     });
-    hlidac.start();
-    window->btn_obchod->click();
     // The button read out what the player had, and the purchase tells what there is now.
     EXPECT_EQ(popis_pred, QStringLiteral("Stredni strela: mate 5. Kredit 2500."));
     EXPECT_EQ(slyseno, QStringList{QStringLiteral("Stredni strela: mate 6. Kredit 2210.")});

@@ -38,25 +38,9 @@ protected:
             window->lbl_naboje(p, k)->setText(QString::number(naboje[static_cast<std::size_t>(k)]));
     }
 
-    // Opens the shop with the battlefield's shop button, lets `co` act in it, closes it
-    // with its close box and returns when the battlefield has taken the values back.
     void nakupuj(const std::function<void(Tform_obchod&)>& co)
     {
-        bool bylo_otevreno = false;
-        QTimer hlidac;
-        hlidac.setInterval(0);
-        QObject::connect(&hlidac, &QTimer::timeout, [&] {
-            auto* o = qobject_cast<Tform_obchod*>(QApplication::activeModalWidget());
-            if (!o)
-                return;
-            hlidac.stop();
-            bylo_otevreno = true;
-            co(*o);
-            o->close();
-        });
-        hlidac.start();
-        QTest::mouseClick(window->btn_obchod, Qt::LeftButton);
-        ASSERT_TRUE(bylo_otevreno);
+        ASSERT_TRUE(::nakupuj(*window, co));
     }
 
     static void kup(QPushButton* b, int kolikrat = 1)

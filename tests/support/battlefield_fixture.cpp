@@ -1,5 +1,8 @@
 #include "tests/support/battlefield_fixture.h"
 
+#include <QApplication>
+#include <QTimer>
+
 void BattlefieldTest::SetUp()
 {
     PlatformTest::SetUp();
@@ -201,4 +204,23 @@ Okamzik BattlefieldTest::zachyt() const
     for (int k = 0; k < pocet_zbrani; ++k)
         o.naboje_skryte[k] = window->lbl_naboje(1, k)->isHidden();
     return o;
+}
+
+bool nakupuj(Tform_hra& okno, const std::function<void(Tform_obchod&)>& co)
+{
+    bool bylo_otevreno = false;
+    QTimer hlidac;
+    hlidac.setInterval(0);
+    QObject::connect(&hlidac, &QTimer::timeout, [&] {
+        auto* o = qobject_cast<Tform_obchod*>(QApplication::activeModalWidget());
+        if (!o)
+            return;
+        hlidac.stop();
+        bylo_otevreno = true;
+        co(*o);
+        o->close();
+    });
+    hlidac.start();
+    QTest::mouseClick(okno.btn_obchod, Qt::LeftButton);
+    return bylo_otevreno;
 }

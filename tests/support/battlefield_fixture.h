@@ -7,6 +7,7 @@
 #include "battlefield/canvas.h"
 #include "combat/ballistics.h"
 #include "game/tarvana_hra.h"
+#include "shop/tarvana_obchod.h"
 #include "settings/tarvana_nastaveni.h"
 #include "tests/support/recorders.h"
 
@@ -96,3 +97,8 @@ private:
     Field field_;
     int pumpy_po_vyberu_ = 0;
 };
+
+// Opens the shop with the battlefield's shop button, lets `co` act in it, closes it with
+// its close box and returns, once the battlefield has taken the values back, whether the
+// shop came up at all.
+bool nakupuj(Tform_hra& okno, const std::function<void(Tform_obchod&)>& co);
